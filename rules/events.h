@@ -1,0 +1,64 @@
+// The events a player makes, as the window and the tests both send them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "sheet.h"
+
+namespace cindral {
+
+// What a click on a control does.
+enum class ControlKind : std::uint8_t {
+  StatButton,  // one of the fourteen "+" and "-" buttons
+  Box,         // a tag box or a trait box
+  Caption,     // a caption label, the counter `tags` or the About button
+};
+
+struct Control {
+  std::string_view name;  // the control's name, as its widget carries it
+  ControlKind kind;
+  std::uint8_t index;     // the button's row, the box or the help text's row
+};
+
+// Every control that reacts to a click: 14 buttons, 47 boxes, 65 captions,
+// `tags` and `Command1`. Nothing else reacts.
+std::span<const Control> ReactingControls();
+std::optional<Control> FindControl(std::string_view name);
+
+// The window's load handling: the race handling for the race text shown.
+void Form_Load(Sheet& sheet);
+
+// The character generator behind the window: the sheet and every way a
+// player changes it.
+class Engine {
+ public:
+  // Every field in its initial content; Start() runs the load handling.
+  Engine();
+
+  void Start();
+
+  Sheet& sheet() { return sheet_; }
+  const Sheet& sheet() const { return sheet_; }
+
+  // A user's click on a control by its name. Returns false, and changes
+  // nothing, for a control that does not react (a value field, "ST",
+  // "Char Points", a frame, an unknown name).
+  bool Click(std::string_view control);
+  void Click(const Control& control);
+
+  // A pick from the race list: the race text becomes the name, then the
+  // race handling runs.
+  void PickRace(std::string_view name);
+
+  // Typing into the race text or the name box: the text changes, nothing runs.
+  void TypeRace(std::string_view text);
+  void TypeName(std::string_view text);
+
+ private:
+  Sheet sheet_;
+};
+
+}  // namespace cindral

@@ -1,0 +1,108 @@
+#include "trait_availability.h"
+
+#include <array>
+
+namespace cindral {
+
+namespace {
+
+// The race's trait list. Deathclaw, Gray Deathclaw and Dog share a column.
+enum Column : std::uint8_t { Hu, Gh, SM, HM, DD, Ro, kColumnCount };
+
+constexpr Column ColumnOf(Race race) {
+  switch (race) {
+    case Race::Human: return Hu;
+    case Race::Ghoul: return Gh;
+    case Race::SuperMutant: return SM;
+    case Race::HalfMutant: return HM;
+    case Race::Deathclaw:
+    case Race::GrayDeathclaw:
+    case Race::Dog: return DD;
+    case Race::Robot: return Ro;
+  }
+  return Hu;
+}
+
+struct RaceTraits {
+  Trait trait;
+  std::array<bool, kColumnCount> allowed;
+};
+
+constexpr bool Y = true;
+constexpr bool n = false;
+
+// clang-format off
+constexpr std::array<RaceTraits, kTraitCount> kRaceTraits = {{
+    //                       Human Ghoul S-Mut H-Mut DC/GDC/Dog Robot
+    {Trait::fastmet,      {{ Y,    Y,    Y,    Y,    Y,         n }}},
+    {Trait::bruiser,      {{ Y,    Y,    Y,    Y,    Y,         Y }}},
+    {Trait::smallframe,   {{ Y,    Y,    Y,    Y,    Y,         Y }}},
+    {Trait::onehand,      {{ Y,    Y,    Y,    Y,    n,         Y }}},
+    {Trait::finesse,      {{ Y,    Y,    Y,    Y,    Y,         Y }}},
+    {Trait::kamikaze,     {{ Y,    Y,    Y,    Y,    Y,         Y }}},
+    {Trait::heavyhand,    {{ Y,    Y,    Y,    Y,    Y,         Y }}},
+    {Trait::fastshot,     {{ Y,    Y,    Y,    Y,    n,         n }}},
+    {Trait::bloody,       {{ Y,    Y,    Y,    Y,    Y,         Y }}},
+    {Trait::jinx,         {{ Y,    Y,    Y,    Y,    Y,         Y }}},
+    {Trait::goodnature,   {{ Y,    Y,    Y,    Y,    n,         n }}},
+    {Trait::chemrel,      {{ Y,    Y,    Y,    Y,    Y,         n }}},
+    {Trait::chemres,      {{ Y,    Y,    Y,    Y,    Y,         n }}},
+    {Trait::nightperson,  {{ Y,    Y,    Y,    Y,    Y,         n }}},
+    {Trait::skilled,      {{ Y,    Y,    Y,    Y,    n,         n }}},
+    {Trait::gifted,       {{ Y,    Y,    Y,    Y,    Y,         n }}},
+    {Trait::sexappeal,    {{ Y,    n,    n,    n,    n,         n }}},
+    {Trait::techwizard,   {{ Y,    Y,    Y,    Y,    n,         Y }}},
+    {Trait::glowingone,   {{ n,    Y,    n,    n,    n,         n }}},
+    {Trait::fearthereap,  {{ n,    Y,    n,    n,    n,         n }}},
+    {Trait::vatskin,      {{ n,    n,    Y,    n,    n,         n }}},
+    {Trait::hamfist,      {{ n,    n,    Y,    n,    n,         n }}},
+    {Trait::domesticated, {{ n,    n,    n,    n,    Y,         n }}},
+    {Trait::rabid,        {{ n,    n,    n,    n,    Y,         n }}},
+    {Trait::tightnuts,    {{ n,    n,    n,    n,    n,         Y }}},
+    {Trait::targetcomp,   {{ n,    n,    n,    n,    n,         Y }}},
+    {Trait::empshield,    {{ n,    n,    n,    n,    n,         Y }}},
+    {Trait::betasoft,     {{ n,    n,    n,    n,    n,         Y }}},
+}};
+// clang-format on
+
+constexpr bool InTraitOrder() {
+  for (std::size_t t = 0; t < kTraitCount; ++t) {
+    if (Index(kRaceTraits[t].trait) != t) return false;
+  }
+  return true;
+}
+static_assert(InTraitOrder(), "the race trait table is walked in trait order");
+
+}  // namespace
+
+bool RaceAllows(Race race, Trait trait) { return kRaceTraits[Index(trait)].allowed[ColumnOf(race)]; }
+
+void EnableRaceTraits(Sheet& sheet) {
+  const auto race = CurrentRace(sheet);
+  if (!race) return;
+  for (const RaceTraits& row : kRaceTraits) sheet.SetEnabled(TraitBox(row.trait), row.allowed[ColumnOf(*race)]);
+}
+
+void ClearTraits(Sheet& sheet) {
+  for (const RaceTraits& row : kRaceTraits) sheet.SetState(TraitBox(row.trait), 0);
+}
+
+// Ticked boxes keep their flag: they were enabled when the player ticked
+// them, and unticking one must stay possible.
+void UpdateTraitBoxes(Sheet& sheet) {
+  if (sheet.Number(Field::traits) != 0) {
+    EnableRaceTraits(sheet);
+    return;
+  }
+  for (const RaceTraits& row : kRaceTraits) {
+    const Box box = TraitBox(row.trait);
+    if (sheet.State(box) == 0) sheet.SetEnabled(box, false);
+  }
+}
+
+void CountTrait(Sheet& sheet, Trait trait) {
+  const bool ticked = sheet.State(TraitBox(trait)) == 1;
+  sheet.SetNumber(Field::traits, sheet.Number(Field::traits) + (ticked ? -1 : +1));
+}
+
+}  // namespace cindral

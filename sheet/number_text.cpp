@@ -1,0 +1,76 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace cindral {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Fixed notation with the given number of fraction digits, trailing zeros
+// of the fraction dropped.
+std::string Fixed(double x, int decimals) {
+  char buf[400];
+  const int n = std::snprintf(buf, sizeof buf, "%.*f", decimals, x);
+  std::string text(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+  if (const auto dot = text.find('.'); dot != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    else text[dot] = kDecimalSeparator;
+  }
+  if (text == "-0") text = "0";
+  return text;
+}
+
+}  // namespace
+
+std::string TextFromNumber(double x) {
+  if (std::isnan(x)) return "0";
+  if (std::isinf(x)) return x < 0 ? "-inf" : "inf";
+  if (x == 0) return "0";
+  if (x == std::floor(x)) {
+    if (std::fabs(x) < 9.0e15) {
+      char buf[24];
+      const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
+      return std::string(buf, end);
+    }
+    return Fixed(x, 0);
+  }
+  // Fifteen significant digits: as many fraction digits as the integer part
+  // leaves, capped for the tiniest magnitudes.
+  const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
+  const int decimals = std::min(340, std::max(0, 14 - exponent));
+  return Fixed(x, decimals);
+}
+
+double NumberFromText(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  const std::size_t start = i;
+  if (i < text.size() && text[i] == '-') ++i;
+  const std::size_t digitsStart = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  if (i == digitsStart) return 0;
+  std::string number(text.substr(start, i - start));
+  if (i + 1 < text.size() && text[i] == kDecimalSeparator && IsDigit(text[i + 1])) {
+    number += '.';
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) number += text[i++];
+  }
+  double value = 0;
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    return number.front() == '-' ? -std::numeric_limits<double>::infinity()
+                                 : std::numeric_limits<double>::infinity();
+  }
+  return value;
+}
+
+double WholePart(double x) { return std::floor(x); }
+
+}  // namespace cindral

@@ -1,0 +1,79 @@
+// The character sheet: the one store of the character. Every value the
+// window shows lives here under its control's name; the window mirrors it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "fields.h"
+
+namespace cindral {
+
+// Told of every change of a field's text, a box's state or a box's enabled
+// flag, as it happens.
+class SheetObserver {
+ public:
+  virtual ~SheetObserver() = default;
+  virtual void FieldChanged(Field field) = 0;
+  virtual void BoxChanged(Box box) = 0;
+};
+
+class Sheet;
+
+// A tick box's click handling; it runs after the state has changed.
+using BoxHandling = void (*)(Sheet&, Box);
+
+class Sheet {
+ public:
+  // Every field takes its initial content: the statistics and pool 5, the
+  // skill values of an all-5 character, Tags Left 3, Traits Left 2, race
+  // "Human", name "Name", the secondary values and the texts empty; every
+  // box unticked and enabled.
+  Sheet();
+
+  Sheet(const Sheet&) = delete;
+  Sheet& operator=(const Sheet&) = delete;
+
+  const std::string& Text(Field field) const { return text_[Index(field)]; }
+  void SetText(Field field, std::string_view text);
+  void AppendText(Field field, std::string_view tail);
+
+  double Number(Field field) const;
+  void SetNumber(Field field, double value);
+
+  int State(Box box) const { return boxes_[Index(box)].state; }
+  bool Enabled(Box box) const { return boxes_[Index(box)].enabled; }
+
+  // Setting a state that differs from the box's own runs the box's click
+  // handling before it returns, enabled or not; setting the same state runs
+  // nothing.
+  void SetState(Box box, int state);
+  void SetEnabled(Box box, bool enabled);
+
+  // A user's click: a disabled box ignores it; an enabled one flips, then
+  // runs its handling, which sees the new state. Returns whether it flipped.
+  bool UserClick(Box box);
+
+  // Reads any field or box by its control name; a box reads "0" or "1".
+  // An unknown name reads as an empty text.
+  std::string TextByName(std::string_view name) const;
+
+  void SetBoxHandling(BoxHandling handling) { handling_ = handling; }
+  void SetObserver(SheetObserver* observer) { observer_ = observer; }
+
+ private:
+  struct BoxState {
+    int state = 0;
+    bool enabled = true;
+  };
+
+  void TextChanged(Field field);
+
+  std::array<std::string, kFieldCount> text_;
+  std::array<BoxState, kBoxCount> boxes_;
+  BoxHandling handling_ = nullptr;
+  SheetObserver* observer_ = nullptr;
+};
+
+}  // namespace cindral
