@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   googletest libgtest-dev
   fonts-liberation
+  dpkg-dev file desktop-file-utils appstream
 )
 packages+=("$@")
 
