@@ -1,0 +1,104 @@
+// The one window of the program: it shows every field of the sheet at its
+// fixed place and turns the player's clicks and typing into the engine's
+// events. It keeps no state of the character: after every event it shows
+// what the sheet holds.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+#include <array>
+#include <bitset>
+#include <string_view>
+
+#include "events.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace cindral {
+
+// A label that reports a click; captions and the counter `tags` use it.
+class ClickLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A tick box that does not tick itself: a click asks the engine, and the
+// box then shows the state the sheet holds.
+class SheetBox : public QCheckBox {
+  Q_OBJECT
+ public:
+  using QCheckBox::QCheckBox;
+
+ signals:
+  void clickRequested();
+
+ protected:
+  void nextCheckState() override { emit clickRequested(); }
+};
+
+// The race drop-down: a pick from its list is a pick; typing, Enter and
+// leaving the box only change the race text.
+class RaceBox : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit RaceBox(QWidget* parent);
+};
+
+class CharacterWindow : public QWidget, private SheetObserver {
+  Q_OBJECT
+ public:
+  explicit CharacterWindow(QWidget* parent = nullptr);
+  ~CharacterWindow() override;
+
+  Engine& engine() { return engine_; }
+
+  // The widget that shows a field or a box, by control name.
+  QWidget* Control(std::string_view name) const;
+
+  // Puts every field changed since the last call on screen.
+  void ShowSheet();
+
+ signals:
+  // After every event has been handled and shown.
+  void sheetShown();
+
+ private:
+  void FieldChanged(Field field) override { dirtyFields_.set(Index(field)); }
+  void BoxChanged(Box box) override { dirtyBoxes_.set(Index(box)); }
+
+  void BuildFrames();
+  void BuildLabels();
+  void BuildButtons();
+  void BuildBoxes();
+  void BuildTopControls();
+  void SetFocusOrder();
+
+  // Runs one of the player's events, then shows the sheet.
+  template <typename Event>
+  void Handle(Event&& event);
+
+  QWidget* FrameWidget(int frame) const { return frames_[static_cast<std::size_t>(frame)]; }
+
+  Engine engine_;
+  std::array<QWidget*, 7> frames_{};
+  std::array<QLabel*, kFieldCount> fieldLabels_{};
+  std::array<SheetBox*, kBoxCount> boxes_{};
+  RaceBox* race_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QPlainTextEdit* extra_ = nullptr;
+  std::bitset<kFieldCount> dirtyFields_;
+  std::bitset<kBoxCount> dirtyBoxes_;
+};
+
+}  // namespace cindral

@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "character_window.h"
+#include "quit_after_shown.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  cindral::CharacterWindow window;
+  window.show();
+  cindral::QuitAfterFirstPaintWhenAsked(window);
+  return app.exec();
+}
