@@ -141,6 +141,16 @@ class WindowTests : public QObject {
     QCOMPARE(Shown("eres"), QStringLiteral("30%"));
   }
 
+  void theMouseWheelOverTheRaceBoxPicksNothing() {
+    Click("stplu");
+    auto* combo = Find<QComboBox>("race");
+    QWheelEvent wheel(QPointF(10, 10), combo->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+    QCOMPARE(combo->currentText(), QStringLiteral("Human"));
+    QCOMPARE(Shown("st"), QStringLiteral("6"));
+  }
+
   void tagBoxesCloseAtZeroTagsAndOpenAgain() {
     Click("smallguns");
     Click("sneak");

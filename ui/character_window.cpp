@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWheelEvent>
 
 #include "fonts.h"
 #include "race_selection.h"
@@ -78,6 +79,8 @@ RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
   disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 }
+
+void RaceBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("CharacterWindow"));

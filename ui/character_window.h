@@ -53,6 +53,11 @@ class RaceBox : public QComboBox {
   Q_OBJECT
  public:
   explicit RaceBox(QWidget* parent);
+
+ protected:
+  // A turn of the mouse wheel over the box would pick the next race and
+  // wipe the character; only a deliberate pick from the list does that.
+  void wheelEvent(QWheelEvent* event) override;
 };
 
 class CharacterWindow : public QWidget, private SheetObserver {
