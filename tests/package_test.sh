@@ -27,8 +27,9 @@ echo "   $(basename "$deb")"
 echo "-- its dependencies"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "   $depends"
+names=" $(sed -E 's/\([^)]*\)//g; s/[,|]/ /g' <<<"$depends" | tr -s ' ') "
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation; do
-  grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
+  [[ $names == *" $needed "* ]] || fail "Depends lacks $needed"
 done
 # Every dependency (one of its alternatives) must be a package this machine
 # has, or the package could not be installed here.
@@ -62,6 +63,8 @@ done
 echo "-- validating the desktop entry and the AppStream metadata"
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+# The metadata's launchable must be the desktop entry the package installs.
+appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || fail "desktop entry names another icon"
 grep -qx "Exec=cindral" "$root/usr/share/applications/$id.desktop" || fail "desktop entry starts another program"
 # The sources are what a developer edits; the installed copies must be them.
