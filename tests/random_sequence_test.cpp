@@ -1,0 +1,322 @@
+// Long random, seeded sequences of player events: after every event the rules
+// that hold whatever the player did before must still hold. A failure names
+// the seed and prints the shortest list of events that breaks the rule, as
+// code to paste into a test.
+//
+// CINDRAL_RANDOM_SEED=<number> runs other sequences than the usual ones.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <set>
+
+#include "event_generator.h"
+#include "sheet_invariants.h"
+
+namespace cindral::test {
+namespace {
+
+constexpr std::uint64_t kDefaultSeed = 20240611;
+constexpr int kChunks = 4;
+constexpr int kSequencesPerChunk = 250;
+constexpr int kEventsPerSequence = 1000;  // 4 x 250 x 1,000 = 1,000,000 events a run
+
+std::uint64_t BaseSeed() {
+  if (const char* seed = std::getenv("CINDRAL_RANDOM_SEED")) return std::strtoull(seed, nullptr, 10);
+  return kDefaultSeed;
+}
+
+std::vector<Event> Generate(std::uint64_t seed, int count) {
+  SeededChoices choices(seed);
+  EventGenerator generator(choices);
+  std::vector<Event> events;
+  events.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) events.push_back(generator.Next());
+  return events;
+}
+
+// The first rule the events break, played from a fresh start.
+std::optional<Violation> FirstViolation(std::span<const Event> events, std::size_t* at = nullptr) {
+  SequenceChecker checker;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    if (auto violation = checker.Step(events[i])) {
+      if (at) *at = i;
+      return violation;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string Report(std::uint64_t seed, std::span<const Event> events, std::size_t at, const Violation& violation) {
+  const std::vector<Event> prefix(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(at) + 1);
+  const std::vector<Event> shortest = Shrink(prefix, [&](const std::vector<Event>& candidate) {
+    const auto v = FirstViolation(candidate);
+    return v && v->rule == violation.rule;
+  });
+  const auto shortestViolation = FirstViolation(shortest);
+  return "Seed " + std::to_string(seed) + ", event " + std::to_string(at + 1) + " broke the rule \"" +
+         violation.rule + "\":\n  " + violation.detail + "\nShortest list that breaks it (" +
+         std::to_string(shortest.size()) + " events), which shows:\n  " +
+         (shortestViolation ? shortestViolation->detail : std::string("(nothing)")) + "\n" + ToCpp(shortest);
+}
+
+// States worth reaching, counted after each event so that a generator that
+// stopped reaching them shows.
+struct Reached {
+  int traitsUsedUp = 0;
+  int tagsUsedUp = 0;
+  int tagsBelowZero = 0;
+  int betaSoftwareTag = 0;
+  int hamFistedTag = 0;
+  int traitsOnTypedRace = 0;
+  int poolEmpty = 0;
+  std::set<std::string> racesWithTwoTraits;
+
+  void See(const Sheet& sheet) {
+    const double tags = sheet.Number(Field::tags);
+    traitsUsedUp += sheet.Text(Field::traits) == "0";
+    tagsUsedUp += tags == 0;
+    tagsBelowZero += tags < 0;
+    betaSoftwareTag += sheet.State(Box::betasoft) == 1 && tags > 0;
+    hamFistedTag += sheet.State(Box::hamfist) == 1 && sheet.State(Box::unarmed) == 1;
+    poolEmpty += sheet.Text(Field::chpoint) == "0";
+    const bool typed = !RaceNamed(sheet.Text(Field::race));
+    traitsOnTypedRace += typed && sheet.Text(Field::traits) != "2";
+    if (!typed && sheet.Text(Field::traits) == "0") racesWithTwoTraits.insert(sheet.Text(Field::race));
+  }
+};
+
+class RandomSequences : public ::testing::TestWithParam<int> {};
+
+TEST_P(RandomSequences, EveryRuleHoldsAfterEveryEvent) {
+  const std::uint64_t base = BaseSeed() + static_cast<std::uint64_t>(GetParam()) * kSequencesPerChunk;
+  Reached reached;
+  long events = 0;
+  for (int s = 0; s < kSequencesPerChunk; ++s) {
+    const std::uint64_t seed = base + static_cast<std::uint64_t>(s);
+    const std::vector<Event> sequence = Generate(seed, kEventsPerSequence);
+    SequenceChecker checker;
+    for (std::size_t i = 0; i < sequence.size(); ++i) {
+      if (const auto violation = checker.Step(sequence[i])) {
+        FAIL() << Report(seed, sequence, i, *violation);
+      }
+      reached.See(checker.engine().sheet());
+      ++events;
+    }
+  }
+  EXPECT_EQ(events, long{kSequencesPerChunk} * kEventsPerSequence);
+  EXPECT_GT(reached.traitsUsedUp, 10000);
+  EXPECT_GT(reached.tagsUsedUp, 10000);
+  EXPECT_GT(reached.tagsBelowZero, 20);
+  EXPECT_GT(reached.betaSoftwareTag, 200);
+  EXPECT_GT(reached.hamFistedTag, 200);
+  EXPECT_GT(reached.traitsOnTypedRace, 2000);
+  EXPECT_GT(reached.poolEmpty, 2000);
+  EXPECT_EQ(reached.racesWithTwoTraits.size(), kRaceCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chunks, RandomSequences, ::testing::Range(0, kChunks));
+
+// The checks must be able to fail: each broken sheet is caught by its rule.
+struct Breakage {
+  const char* what;
+  void (*breakSheet)(Sheet&);
+  const char* rule;
+};
+
+const Breakage kBreakages[] = {
+    {"Traits Left one off", [](Sheet& s) { s.SetText(Field::traits, "1"); }, "Traits Left counts the ticked traits"},
+    {"Tags Left one off", [](Sheet& s) { s.SetText(Field::tags, "2"); }, "Tags Left counts the tagged skills"},
+    {"a point too many", [](Sheet& s) { s.SetText(Field::st, "6"); },
+     "statistics and pool add up to 40 and the traits' bonuses"},
+    {"a skill without its sign", [](Sheet& s) { s.SetText(Field::sma, "25"); }, "number fields show whole numbers"},
+    {"a gas pair without its slash", [](Sheet& s) { s.SetText(Field::gres, "0"); }, "number fields show whole numbers"},
+    {"a fraction", [](Sheet& s) { s.SetText(Field::hp, "30.5"); }, "number fields show whole numbers"},
+    {"a stray note", [](Sheet& s) { s.SetText(Field::extra, "Bloody Mess. All kills die violently. "); },
+     "notes are the race's note and the ticked traits' lines"},
+    {"a tag box closed with tags left", [](Sheet& s) { s.SetEnabled(Box::doctor, false); },
+     "tag boxes are enabled by Tags Left"},
+    {"a trait box the race lacks opened", [](Sheet& s) { s.SetEnabled(Box::rabid, true); },
+     "trait boxes are enabled by race and Traits Left"},
+    {"a stale hit point value", [](Sheet& s) { s.SetText(Field::hp, "999"); },
+     "running UpdateSecondaryStats again changes nothing"},
+};
+
+TEST(SequenceChecker, CatchesEveryKindOfBrokenSheet) {
+  for (const Breakage& breakage : kBreakages) {
+    SequenceChecker checker;
+    // Both engines broken alike, so only the rule itself can tell.
+    breakage.breakSheet(checker.engine().sheet());
+    breakage.breakSheet(checker.shadow().sheet());
+    const auto violation = checker.Step(Click("Label75"));
+    ASSERT_TRUE(violation) << breakage.what;
+    EXPECT_EQ(violation->rule, breakage.rule) << breakage.what << ": " << violation->detail;
+  }
+}
+
+TEST(SequenceChecker, PassesAPlainCharacter) {
+  SequenceChecker checker;
+  for (const Event& event : {PickRace("Robot"), Click("stplu"), Click("betasoft"), Click("smallguns"),
+                             Click("tightnuts"), TypeRace("robot"), Click("Label32"), Click("betasoft")}) {
+    const auto violation = checker.Step(event);
+    EXPECT_FALSE(violation) << ToCpp(event) << " " << violation->rule << ": " << violation->detail;
+  }
+}
+
+// A race pick writes the race's row; three rows written out by hand.
+TEST(SequenceChecker, RacePickWritesTheRowsOfTheGame) {
+  struct Row {
+    const char* race;
+    const char* stats[7];
+    const char* pool;
+    const char* perk;
+  };
+  const Row rows[] = {
+      {"Robot", {"7", "7", "7", "1", "5", "5", "5"}, "3", "0"},
+      {"Dog", {"5", "5", "5", "5", "3", "5", "5"}, "7", "2"},
+      {"Gray Deathclaw", {"6", "5", "5", "3", "5", "5", "5"}, "6", "4"},
+  };
+  for (const Row& row : rows) {
+    SequenceChecker checker;
+    // Spend points and take a trait first, so that the pick has to undo them.
+    for (const Event& event : {Click("stplu"), Click("agmin"), Click("bruiser"), Click("gifted"), PickRace(row.race)}) {
+      const auto violation = checker.Step(event);
+      ASSERT_FALSE(violation) << violation->rule << ": " << violation->detail;
+    }
+    const Sheet& sheet = checker.engine().sheet();
+    for (std::size_t s = 0; s < kStatCount; ++s) EXPECT_EQ(sheet.Text(FieldOf(static_cast<Stat>(s))), row.stats[s]) << row.race;
+    EXPECT_EQ(sheet.Text(Field::chpoint), row.pool) << row.race;
+    EXPECT_EQ(sheet.Text(Field::perkrate), row.perk) << row.race;
+  }
+}
+
+// The race trait lists the flags are checked against have the game's sizes.
+TEST(SequenceChecker, RaceTraitListsHaveTheGamesSizes) {
+  const std::map<Race, int> sizes = {{Race::Human, 18},     {Race::Ghoul, 19},         {Race::SuperMutant, 19},
+                                     {Race::HalfMutant, 17}, {Race::Deathclaw, 14},     {Race::GrayDeathclaw, 14},
+                                     {Race::Dog, 14},        {Race::Robot, 13}};
+  for (const auto& [race, size] : sizes) {
+    int allowed = 0;
+    for (std::size_t t = 0; t < kTraitCount; ++t) allowed += RaceAllows(race, static_cast<Trait>(t));
+    EXPECT_EQ(allowed, size) << RowOf(race).name;
+  }
+}
+
+// The note lines the notes are checked against are the game's.
+TEST(SequenceChecker, NoteLinesReadOffTheEngineAreTheGamesLines) {
+  const auto& lines = detail::NoteLines();
+  EXPECT_EQ(lines[Index(Trait::bloody)], "Bloody Mess. All kills die violently. ");
+  EXPECT_EQ(lines[Index(Trait::tightnuts)], "Tight Nuts. +40% Damage Resistance, 1/2 Repair effect. ");
+  EXPECT_EQ(lines[Index(Trait::targetcomp)], "Targeting Computer. +1AP to firing attacks, +15% to hit. ");
+  EXPECT_EQ(lines[Index(Trait::fastmet)].rfind("Fast Metabolism. +2 Healing rate", 0), 0u);
+  for (std::size_t t = 0; t < kTraitCount; ++t) {
+    const std::string& line = lines[t];
+    ASSERT_GE(line.size(), 3u) << t;
+    EXPECT_EQ(line.substr(line.size() - 2), ". ") << line;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
+  }
+}
+
+TEST(EventGenerator, SameSeedSameEventsOtherSeedOtherEvents) {
+  EXPECT_EQ(Generate(7, 5000), Generate(7, 5000));
+  EXPECT_NE(Generate(7, 5000), Generate(8, 5000));
+}
+
+TEST(EventGenerator, ReachesEveryControlEveryRaceAndEveryKindOfTypedText) {
+  const std::vector<Event> events = Generate(kDefaultSeed, 200000);
+  std::set<std::string> clicked, picked;
+  int empty = 0, long10k = 0, notAscii = 0, wrongCase = 0, pickAfterTyping = 0, typed = 0, dead = 0;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const Event& e = events[i];
+    if (e.kind == Event::Kind::Click) {
+      clicked.insert(e.text);
+      dead += !FindControl(e.text);
+    }
+    if (e.kind == Event::Kind::PickRace) picked.insert(e.text);
+    if (e.kind != Event::Kind::TypeRace) continue;
+    ++typed;
+    empty += e.text.empty();
+    long10k += e.text.size() >= 10000;
+    notAscii += std::any_of(e.text.begin(), e.text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    wrongCase += e.text == "robot" || e.text == "HUMAN" || e.text == "gray deathclaw";
+    pickAfterTyping += i + 1 < events.size() && events[i + 1].kind == Event::Kind::PickRace;
+  }
+  const ControlNames& controls = Controls();
+  for (const auto* names : {&controls.buttons, &controls.boxes, &controls.captions}) {
+    for (const std::string& name : *names) EXPECT_TRUE(clicked.count(name)) << name;
+  }
+  EXPECT_EQ(controls.buttons.size(), 14u);
+  EXPECT_EQ(controls.boxes.size(), 47u);
+  EXPECT_EQ(controls.captions.size(), 93u);  // Label4 ... Label94, tags, Command1
+  for (const std::string_view race : kRaceList) EXPECT_TRUE(picked.count(std::string(race))) << race;
+  for (const std::string_view name : {"st", "Label75", "chpoint"}) EXPECT_TRUE(clicked.count(std::string(name))) << name;
+  EXPECT_GT(dead, 1000);
+  EXPECT_GT(empty, 50);
+  EXPECT_GT(long10k, 50);
+  EXPECT_GT(notAscii, 200);
+  EXPECT_GT(wrongCase, 50);
+  EXPECT_GT(pickAfterTyping, typed / 3);
+}
+
+TEST(EventGenerator, BytesRunOutIntoAnEnd) {
+  const std::uint8_t bytes[] = {90, 3, 200, 17, 5};
+  ByteChoices choices(bytes);
+  EventGenerator generator(choices);
+  int events = 0;
+  while (!choices.Exhausted()) {
+    generator.Next();
+    ++events;
+  }
+  EXPECT_GE(events, 1);
+  EXPECT_LE(events, 5);
+  EXPECT_EQ(choices.Below(1000), 0u);
+}
+
+TEST(EventGenerator, PrintsEventsAsCodeThatMakesThemAgain) {
+  EXPECT_EQ(ToCpp(Click("stplu")), "engine.Click(\"stplu\");");
+  EXPECT_EQ(ToCpp(TypeRace("say \"hi\"\\")), "engine.TypeRace(\"say \\\"hi\\\"\\\\\");");
+  EXPECT_EQ(ToCpp(TypeRace("R\xc5\x8d" "bot")), "engine.TypeRace(\"R\\305\\215bot\");");
+  EXPECT_EQ(ToCpp(TypeRace(std::string("Dog\0", 4))), "engine.TypeRace(std::string(\"Dog\\000\", 4));");
+  EXPECT_EQ(ToCpp(TypeRace(Repeat("Robot", 2000))), "engine.TypeRace(cindral::test::Repeat(\"Robot\", 2000));");
+  EXPECT_EQ(ToCpp(TypeName(std::string(10000, 'x'))), "engine.TypeName(cindral::test::Repeat(\"x\", 10000));");
+  EXPECT_EQ(ToCpp(PickRace("Gray Deathclaw")), "engine.PickRace(\"Gray Deathclaw\");");
+}
+
+TEST(Shrink, KeepsOnlyTheEventsTheFailureNeeds) {
+  std::vector<Event> events = Generate(3, 600);
+  events.insert(events.begin() + 100, Click("needle-1"));
+  events.insert(events.begin() + 400, Click("needle-2"));
+  const auto fails = [](const std::vector<Event>& list) {
+    const auto first = std::find(list.begin(), list.end(), Click("needle-1"));
+    return first != list.end() && std::find(first, list.end(), Click("needle-2")) != list.end();
+  };
+  EXPECT_EQ(Shrink(events, fails), (std::vector<Event>{Click("needle-1"), Click("needle-2")}));
+}
+
+TEST(Shrink, LeavesAListFromWhichNoEventCanBeTaken) {
+  // Fails once Traits Left is 0: the shrunk list must still get there, and
+  // must not get there without any one of its events.
+  const auto fails = [](const std::vector<Event>& list) {
+    Engine engine;
+    engine.Start();
+    for (const Event& event : list) Apply(engine, event);
+    return engine.sheet().Text(Field::traits) == "0";
+  };
+  std::vector<Event> events = Generate(11, 3000);
+  std::size_t end = 0;
+  while (end < events.size() && !fails(std::vector<Event>(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(end)))) ++end;
+  ASSERT_LT(end, events.size());
+  events.resize(end);
+  const std::vector<Event> shortest = Shrink(events, fails);
+  ASSERT_TRUE(fails(shortest));
+  EXPECT_LE(shortest.size(), 3u);
+  for (std::size_t i = 0; i < shortest.size(); ++i) {
+    std::vector<Event> without = shortest;
+    without.erase(without.begin() + static_cast<std::ptrdiff_t>(i));
+    EXPECT_FALSE(fails(without)) << ToCpp(shortest);
+  }
+}
+
+}  // namespace
+}  // namespace cindral::test
