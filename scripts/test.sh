@@ -8,3 +8,4 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test
 cmake --build build-test -j"$(nproc)"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+bash scripts/sanitize.sh
