@@ -9,6 +9,7 @@ packages=(
   fonts-liberation
   dpkg-dev file desktop-file-utils appstream
 )
+[ "${1:-}" != --fuzz ] || { shift; packages+=(clang-14 libclang-rt-14-dev); }  # scripts/fuzz.sh: clang 14 and its libFuzzer
 packages+=("$@")
 
 missing=()
