@@ -1,0 +1,576 @@
+// The window beyond the mouse: every action from the keyboard, a name for
+// every control a screen reader reaches, tooltips that say why a box is
+// closed, and the same window drawn at the screen's scale factor.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QHelpEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "character_window.h"
+#include "desktop_support.h"
+#include "help_texts.h"
+#include "race_selection.h"
+#include "window_layout.h"
+
+using cindral::CharacterWindow;
+
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Everything the player can see change: every field's text and every box's
+// tick and enabled flag.
+struct SheetSnapshot {
+  std::vector<std::string> texts;
+  std::vector<std::pair<int, bool>> boxes;
+  bool operator==(const SheetSnapshot&) const = default;
+};
+
+SheetSnapshot Snapshot(const cindral::Sheet& sheet) {
+  SheetSnapshot s;
+  for (std::size_t f = 0; f < cindral::kFieldCount; ++f) s.texts.push_back(sheet.Text(static_cast<cindral::Field>(f)));
+  for (std::size_t b = 0; b < cindral::kBoxCount; ++b) {
+    const auto box = static_cast<cindral::Box>(b);
+    s.boxes.emplace_back(sheet.State(box), sheet.Enabled(box));
+  }
+  return s;
+}
+
+// The captions and the counter that show a text when clicked.
+std::vector<std::string_view> CaptionsWithText() {
+  std::vector<std::string_view> captions;
+  for (const cindral::LabelPlace& p : cindral::LabelPlaces()) {
+    if (!cindral::HelpFor(p.name).empty()) captions.push_back(p.name);
+  }
+  return captions;
+}
+
+void CollectInterfaces(QAccessibleInterface* iface, std::vector<QAccessibleInterface*>& out) {
+  if (!iface) return;
+  out.push_back(iface);
+  for (int i = 0; i < iface->childCount(); ++i) CollectInterfaces(iface->child(i), out);
+}
+
+qreal ScaleFactor() {
+  bool ok = false;
+  const qreal f = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+  return ok && f > 0 ? f : 1.0;
+}
+
+}  // namespace
+
+class DesktopTests : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<CharacterWindow> window_;
+
+  template <typename W = QWidget>
+  W* Find(const char* name) {
+    W* w = window_->findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control named %s", name);
+    return w;
+  }
+  const cindral::Sheet& sheet() { return window_->engine().sheet(); }
+  std::string Text(const char* field) { return sheet().TextByName(field); }
+
+  // Gives the control the keyboard focus and types the key where the focus
+  // is, as a player's keyboard does.
+  void Press(const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* w = Find(name);
+    w->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(w->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+  void PressWhereFocused(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+  void ClickCaption(const char* name) {
+    QWidget* w = Find(name);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+  }
+  // Opens the race list with F4, walks to the race with the arrow keys and
+  // picks it with Enter.
+  void PickRace(const QString& race) {
+    auto* combo = Find<QComboBox>("race");
+    Press("race", Qt::Key_F4);
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const int row = combo->findText(race, Qt::MatchExactly);
+    QVERIFY(row >= 0);
+    for (int guard = 0; view->currentIndex().row() != row && guard < 10; ++guard) {
+      QTest::keyClick(view, view->currentIndex().row() < row ? Qt::Key_Down : Qt::Key_Up);
+    }
+    QCOMPARE(view->currentIndex().row(), row);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(Q(sheet().Text(cindral::Field::race)), race);
+  }
+  QString AccessibleName(const char* name) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Find(name));
+    return iface ? iface->text(QAccessible::Name) : QString();
+  }
+  QString Tip(const char* name) { return Find(name)->toolTip(); }
+  QString CaptionTip(std::string_view box) {
+    return Find(std::string(cindral::CaptionBeside(box)).c_str())->toolTip();
+  }
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<CharacterWindow>();
+    cindral::AddDesktopSupport(*window_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+  void cleanup() { window_.reset(); }
+
+  // --- Keyboard -------------------------------------------------------------
+
+  void spaceTicksAndUnticksAFocusedBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("ticked");
+    QTest::addColumn<QString>("unticked");
+    QTest::newRow("Bruiser adds 2 Strength") << "bruiser" << "st" << "7" << "5";
+    QTest::newRow("Finesse takes a trait") << "finesse" << "traits" << "1" << "2";
+    QTest::newRow("a tag adds 20 to Small Guns") << "smallguns" << "sma" << "45%" << "25%";
+    QTest::newRow("a tag takes one of three") << "outdoorsman" << "tags" << "2" << "3";
+  }
+  void spaceTicksAndUnticksAFocusedBox() {
+    QFETCH(QString, box);
+    QFETCH(QString, field);
+    const QByteArray name = box.toLatin1();
+    Press(name.constData(), Qt::Key_Space);
+    QVERIFY(Find<QCheckBox>(name.constData())->isChecked());
+    QTEST(Q(Text(field.toLatin1().constData())), "ticked");
+    PressWhereFocused(Qt::Key_Space);
+    QVERIFY(!Find<QCheckBox>(name.constData())->isChecked());
+    QTEST(Q(Text(field.toLatin1().constData())), "unticked");
+  }
+
+  void spaceAndEnterPressAFocusedButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter);
+  }
+  void spaceAndEnterPressAFocusedButton() {
+    QFETCH(int, key);
+    Press("stplu", Qt::Key(key));
+    QCOMPARE(Text("st"), "6");
+    QCOMPARE(Text("chpoint"), "4");
+    QCOMPARE(Text("hp"), "31");
+    Press("Command1", Qt::Key(key));
+    QVERIFY(Text("info").starts_with("Cindral PnP Character Generator v1.0"));
+  }
+
+  void theRaceListOpensFromTheKeyboardAndEnterPicks_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+    QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier);
+  }
+  void theRaceListOpensFromTheKeyboardAndEnterPicks() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    Press("stplu", Qt::Key_Space);
+    QCOMPARE(Text("st"), "6");
+
+    auto* combo = Find<QComboBox>("race");
+    Press("race", Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Human"));
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Robot"));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+
+    // The race handling ran: the Robot's row and the Robot's traits.
+    QCOMPARE(Text("race"), "Robot");
+    QCOMPARE(Text("st"), "7");
+    QCOMPARE(Text("chpoint"), "3");
+    QVERIFY(Find("betasoft")->isEnabled());
+    QVERIFY(!Find("fastmet")->isEnabled());
+  }
+
+  void enterInTheClosedRaceTextRunsNothing() {
+    Press("stplu", Qt::Key_Space);
+    auto* combo = Find<QComboBox>("race");
+    combo->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(combo->lineEdit()->hasFocus());
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("Robot"));
+    const SheetSnapshot typed = Snapshot(sheet());
+    PressWhereFocused(Qt::Key_Return);
+    PressWhereFocused(Qt::Key_Enter);
+    QVERIFY(!combo->view()->isVisible());
+    QCOMPARE(Text("race"), "Robot");
+    QVERIFY(Snapshot(sheet()) == typed);
+    // The Human's character stays: Strength 6, four points left, no Robot traits.
+    QCOMPARE(Text("st"), "6");
+    QCOMPARE(Text("chpoint"), "4");
+    QVERIFY(!Find("betasoft")->isEnabled());
+  }
+
+  void f1OnAFocusedBoxShowsItsCaptionText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Bruiser") << "bruiser" << "Label4";
+    QTest::newRow("Fast Metabolism") << "fastmet" << "Label16";
+    QTest::newRow("Targetting Computer") << "sexappeal" << "Label20";
+    QTest::newRow("Small Guns") << "smallguns" << "Label39";
+    QTest::newRow("Melee Weapon") << "melee" << "Label43";
+    QTest::newRow("Pilot") << "pilot" << "Label47";
+    QTest::newRow("Outdoorsman") << "outdoorsman" << "Label58";
+  }
+  void f1OnAFocusedBoxShowsItsCaptionText() {
+    QFETCH(QString, box);
+    QFETCH(QString, caption);
+    SheetSnapshot expected = Snapshot(sheet());
+    expected.texts[cindral::Index(cindral::Field::info)] = std::string(cindral::HelpFor(caption.toStdString()));
+    Press(box.toLatin1().constData(), Qt::Key_F1);
+    QVERIFY(!Text("info").empty());
+    QCOMPARE(Q(Text("info")), Q(cindral::HelpFor(caption.toStdString())));
+    QVERIFY(Snapshot(sheet()) == expected);
+  }
+
+  void f1OnATickedBoxShowsItsTextAndKeepsItTicked() {
+    Press("smallguns", Qt::Key_Space);
+    ClickCaption("Label48");
+    PressWhereFocused(Qt::Key_F1);
+    QCOMPARE(Q(Text("info")), Q(cindral::HelpFor("Label39")));
+    QVERIFY(Find<QCheckBox>("smallguns")->isChecked());
+    QCOMPARE(Text("tags"), "2");
+  }
+
+  // The statistics, the race, the name and the notes have no text of their
+  // own, as a click on "ST" shows none.
+  void f1ElsewhereShowsNothing_data() {
+    QTest::addColumn<QString>("control");
+    for (const char* name : {"stplu", "lumin", "race", "Name", "extra", "Command1"}) QTest::newRow(name) << name;
+  }
+  void f1ElsewhereShowsNothing() {
+    QFETCH(QString, control);
+    const SheetSnapshot before = Snapshot(sheet());
+    Press(control.toLatin1().constData(), Qt::Key_F1);
+    QVERIFY(Snapshot(sheet()) == before);
+    QCOMPARE(Text("info"), "");
+  }
+
+  void ctrlF1StepsThroughEveryCaptionText() {
+    const std::vector<std::string_view> captions = CaptionsWithText();
+    QCOMPARE(captions.size(), std::size_t{66});  // 65 captions and the counter `tags`
+    Press("bloody", Qt::Key_Space);  // a trait's text in the panel, from its box
+    const SheetSnapshot start = Snapshot(sheet());
+
+    std::vector<std::string> shown;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+      PressWhereFocused(Qt::Key_F1, Qt::ControlModifier);
+      shown.push_back(Text("info"));
+    }
+    // Every caption's text once, the counter's and the secondary statistics'
+    // among them, each exactly as a click on that caption shows it.
+    const std::set<std::string> distinct(shown.begin(), shown.end());
+    QCOMPARE(distinct.size(), captions.size());
+    for (const char* name : {"Label48", "Label74", "Label94", "tags", "Label29", "Label58"}) {
+      ClickCaption(name);
+      QVERIFY2(distinct.count(Text("info")) == 1, name);
+    }
+    // Stepping goes on from the caption shown and round the end.
+    ClickCaption("tags");
+    PressWhereFocused(Qt::Key_F1, Qt::ControlModifier);
+    QCOMPARE(Q(Text("info")), Q(cindral::HelpFor(captions.front())));
+    PressWhereFocused(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Q(Text("info")), Q(cindral::HelpFor("tags")));
+    PressWhereFocused(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Q(Text("info")), Q(cindral::HelpFor("Label94")));
+
+    // Only the panel changed.
+    SheetSnapshot now = Snapshot(sheet());
+    now.texts[cindral::Index(cindral::Field::info)] = start.texts[cindral::Index(cindral::Field::info)];
+    QVERIFY(now == start);
+  }
+
+  // --- Screen readers -------------------------------------------------------
+
+  void everyInteractiveControlHasAName() {
+    std::vector<QAccessibleInterface*> all;
+    CollectInterfaces(QAccessible::queryAccessibleInterface(window_.get()), all);
+    std::map<QAccessible::Role, int> counts;
+    for (QAccessibleInterface* iface : all) {
+      const QAccessible::Role role = iface->role();
+      if (role != QAccessible::PushButton && role != QAccessible::CheckBox && role != QAccessible::ComboBox &&
+          role != QAccessible::EditableText)
+        continue;
+      ++counts[role];
+      QObject* object = iface->object();
+      const QString who = object ? object->objectName() + QStringLiteral(" (") + object->metaObject()->className() + ')'
+                                 : QStringLiteral("?");
+      QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(who + " has no accessible name"));
+    }
+    QCOMPARE(counts[QAccessible::PushButton], 15);  // fourteen statistic buttons and About
+    QCOMPARE(counts[QAccessible::CheckBox], 47);
+    QCOMPARE(counts[QAccessible::ComboBox], 1);
+    QVERIFY(counts[QAccessible::EditableText] >= 2);  // the name box, the race text, the notes
+  }
+
+  void controlsAreNamedByWhatTheyAre_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("stplu") << "stplu" << "Strength, plus";
+    QTest::newRow("stmin") << "stmin" << "Strength, minus";
+    QTest::newRow("inplu") << "inplu" << "Intelligence, plus";
+    QTest::newRow("lumin") << "lumin" << "Luck, minus";
+    QTest::newRow("smallguns") << "smallguns" << "Small Guns, tag";
+    QTest::newRow("melee") << "melee" << "Melee Weapon, tag";
+    QTest::newRow("bruiser") << "bruiser" << "Bruiser";
+    QTest::newRow("targetcomp") << "targetcomp" << "Targetting Computer";
+    QTest::newRow("hp") << "hp" << "Hit Points: 30";
+    QTest::newRow("gres") << "gres" << "Gas Res.: 0/0";
+    QTest::newRow("st") << "st" << "Strength: 5";
+    QTest::newRow("chpoint") << "chpoint" << "Char Points: 5";
+    QTest::newRow("sma") << "sma" << "Small Guns: 25%";
+    QTest::newRow("tags") << "tags" << "Tags Left: 3";
+    QTest::newRow("traits") << "traits" << "Traits Left: 2";
+    QTest::newRow("Name") << "Name" << "Character name";
+    QTest::newRow("Command1") << "Command1" << "About";
+  }
+  void controlsAreNamedByWhatTheyAre() {
+    QFETCH(QString, control);
+    QTEST(AccessibleName(control.toLatin1().constData()), "name");
+  }
+
+  // The drop-down is named by its text where the desktop wants that, and
+  // by a label that belongs to it.
+  void theRaceBoxSaysItIsTheRace() {
+    QAccessibleInterface* race = QAccessible::queryAccessibleInterface(Find("race"));
+    QVERIFY(race);
+    QCOMPARE(race->role(), QAccessible::ComboBox);
+    QVERIFY(!race->text(QAccessible::Name).isEmpty());
+    QStringList labels;
+    for (const auto& [label, relation] : race->relations(QAccessible::Label)) labels << label->text(QAccessible::Name);
+    QCOMPARE(labels, QStringList{QStringLiteral("Race")});
+    QCOMPARE(Find<QComboBox>("race")->lineEdit()->accessibleName(), QStringLiteral("Race"));
+  }
+
+  void valueNamesFollowTheSheet() {
+    Press("stplu", Qt::Key_Space);
+    QCOMPARE(AccessibleName("st"), QStringLiteral("Strength: 6"));
+    QCOMPARE(AccessibleName("hp"), QStringLiteral("Hit Points: 31"));
+    QCOMPARE(AccessibleName("chpoint"), QStringLiteral("Char Points: 4"));
+    Press("smallguns", Qt::Key_Space);
+    QCOMPARE(AccessibleName("tags"), QStringLiteral("Tags Left: 2"));
+    QCOMPARE(AccessibleName("sma"), QStringLiteral("Small Guns: 45%"));
+    PickRace(QStringLiteral("Robot"));
+    QCOMPARE(AccessibleName("st"), QStringLiteral("Strength: 7"));
+    QCOMPARE(AccessibleName("tags"), QStringLiteral("Tags Left: 3"));
+  }
+
+  void thePanelReadsOutItsText() {
+    QAccessibleInterface* info = QAccessible::queryAccessibleInterface(Find("info"));
+    QVERIFY(info);
+    QCOMPARE(info->text(QAccessible::Name), QStringLiteral("Information"));
+    ClickCaption("Label48");
+    QCOMPARE(info->text(QAccessible::Description), Q(cindral::HelpFor("Label48")));
+    Press("bruiser", Qt::Key_Space);
+    QCOMPARE(info->text(QAccessible::Description), Q(cindral::TraitHelp(cindral::Trait::bruiser)));
+    // A caption carries its own text for a reader that explores the window.
+    QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(Find("Label94"));
+    QCOMPARE(caption->text(QAccessible::Description), Q(cindral::HelpFor("Label94")));
+  }
+
+  // --- Why a box is closed --------------------------------------------------
+
+  void refusedTraitsNameTheRace_data() {
+    QTest::addColumn<QString>("race");
+    QTest::addColumn<int>("refused");
+    QTest::newRow("Human") << "Human" << 10;
+    QTest::newRow("Ghoul") << "Ghoul" << 9;
+    QTest::newRow("Super-Mutant") << "Super-Mutant" << 9;
+    QTest::newRow("Half-Mutant") << "Half-Mutant" << 11;
+    QTest::newRow("Deathclaw") << "Deathclaw" << 14;
+    QTest::newRow("Gray Deathclaw") << "Gray Deathclaw" << 14;
+    QTest::newRow("Dog") << "Dog" << 14;
+    QTest::newRow("Robot") << "Robot" << 15;
+  }
+  void refusedTraitsNameTheRace() {
+    QFETCH(QString, race);
+    QFETCH(int, refused);
+    if (race != QStringLiteral("Human")) PickRace(race);
+    const QString reason = QStringLiteral("Not available to a ") + race;
+    int closed = 0;
+    for (std::size_t t = 0; t < cindral::kTraitCount; ++t) {
+      const std::string_view box = cindral::NameOf(cindral::TraitBox(static_cast<cindral::Trait>(t)));
+      const std::string name(box);
+      const QString expected = Find(name.c_str())->isEnabled() ? QString() : reason;
+      closed += expected.isEmpty() ? 0 : 1;
+      QCOMPARE(Tip(name.c_str()), expected);
+      QCOMPARE(CaptionTip(box), expected);
+    }
+    QCOMPARE(closed, refused);
+    for (std::size_t s = 0; s < cindral::kSkillCount; ++s) {
+      QCOMPARE(Tip(std::string(cindral::NameOf(cindral::TagBox(static_cast<cindral::Skill>(s)))).c_str()), QString());
+    }
+  }
+
+  void noTraitLeftSaysUntickOne() {
+    Press("finesse", Qt::Key_Space);
+    Press("jinx", Qt::Key_Space);
+    QCOMPARE(Text("traits"), "0");
+    QCOMPARE(Tip("finesse"), QString());
+    QCOMPARE(Tip("jinx"), QString());
+    QCOMPARE(Tip("bruiser"), QStringLiteral("No traits left: untick one to choose another"));
+    QCOMPARE(CaptionTip("bruiser"), QStringLiteral("No traits left: untick one to choose another"));
+    QCOMPARE(Tip("sexappeal"), QStringLiteral("No traits left: untick one to choose another"));
+    // The race's refusal stays the reason where the race refuses.
+    QCOMPARE(Tip("glowingone"), QStringLiteral("Not available to a Human"));
+    QCOMPARE(Tip("betasoft"), QStringLiteral("Not available to a Human"));
+
+    PressWhereFocused(Qt::Key_Space);  // unticks Jinxed
+    QCOMPARE(Text("traits"), "1");
+    QCOMPARE(Tip("bruiser"), QString());
+    QCOMPARE(CaptionTip("bruiser"), QString());
+    QCOMPARE(Tip("glowingone"), QStringLiteral("Not available to a Human"));
+  }
+
+  void noTagLeftSaysUntickASkill() {
+    for (const char* box : {"smallguns", "sneak", "barter"}) Press(box, Qt::Key_Space);
+    QCOMPARE(Text("tags"), "0");
+    int closed = 0;
+    for (std::size_t s = 0; s < cindral::kSkillCount; ++s) {
+      const std::string_view box = cindral::NameOf(cindral::TagBox(static_cast<cindral::Skill>(s)));
+      const std::string name(box);
+      const bool ticked = Find<QCheckBox>(name.c_str())->isChecked();
+      const QString expected = ticked ? QString() : QStringLiteral("No tags left: untick a skill to tag another");
+      closed += ticked ? 0 : 1;
+      QCOMPARE(Tip(name.c_str()), expected);
+      QCOMPARE(CaptionTip(box), expected);
+    }
+    QCOMPARE(closed, 16);
+    PressWhereFocused(Qt::Key_Space);  // unticks Barter
+    QCOMPARE(Tip("steal"), QString());
+    QCOMPARE(CaptionTip("steal"), QString());
+  }
+
+  // Typed into the race text, "Elf" names no race: the boxes keep the flags
+  // the traits left them, and only a pick from the list reopens them.
+  void aTypedRaceSaysPickOneFromTheList() {
+    auto* combo = Find<QComboBox>("race");
+    combo->setFocus(Qt::TabFocusReason);
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("Elf"));
+    QCOMPARE(Text("race"), "Elf");
+    QCOMPARE(Tip("glowingone"), QStringLiteral("Not available: pick a race from the list"));
+
+    Press("bruiser", Qt::Key_Space);
+    Press("finesse", Qt::Key_Space);
+    QCOMPARE(Tip("jinx"), QStringLiteral("No traits left: untick one to choose another"));
+    PressWhereFocused(Qt::Key_Space);  // unticks Finesse: one trait left, yet the boxes stay closed
+    QCOMPARE(Text("traits"), "1");
+    QVERIFY(!Find("jinx")->isEnabled());
+    QCOMPARE(Tip("jinx"), QStringLiteral("Not available: pick a race from the list"));
+    QCOMPARE(CaptionTip("jinx"), QStringLiteral("Not available: pick a race from the list"));
+
+    PickRace(QStringLiteral("Human"));
+    QCOMPARE(Tip("jinx"), QString());
+    QCOMPARE(Tip("glowingone"), QStringLiteral("Not available to a Human"));
+  }
+
+  void showingATooltipChangesNothing() {
+    Press("finesse", Qt::Key_Space);
+    Press("jinx", Qt::Key_Space);
+    const SheetSnapshot before = Snapshot(sheet());
+    std::vector<QWidget*> tipped;
+    for (QWidget* w : window_->findChildren<QWidget*>()) {
+      if (!w->toolTip().isEmpty()) tipped.push_back(w);
+    }
+    QVERIFY(tipped.size() >= 2 * 26);  // 26 closed trait boxes and their captions
+    std::vector<QRect> places;
+    for (QWidget* w : tipped) places.push_back(w->geometry());
+    for (QWidget* w : tipped) {
+      QHelpEvent help(QEvent::ToolTip, w->rect().center(), w->mapToGlobal(w->rect().center()));
+      QApplication::sendEvent(w, &help);
+    }
+    QVERIFY(Snapshot(sheet()) == before);
+    for (std::size_t i = 0; i < tipped.size(); ++i) QCOMPARE(tipped[i]->geometry(), places[i]);
+  }
+
+  // --- The screen's scale ---------------------------------------------------
+
+  void theWindowIsDrawnAtTheScaleFactor() {
+    const qreal factor = ScaleFactor();
+    QCOMPARE(window_->devicePixelRatioF(), factor);
+    const QPixmap shot = window_->grab();
+    QCOMPARE(shot.size(), QSize(qRound(639 * factor), qRound(549 * factor)));
+    const QString file = QDir(QStringLiteral(CINDRAL_DESKTOP_SCREENSHOT_DIR))
+                             .filePath(QStringLiteral("window-scale-%1.png").arg(factor));
+    QVERIFY(shot.save(file));
+
+    // Each control appears in the window's picture at its logical place
+    // times the factor, whole: nothing covers it and nothing cuts it off.
+    const QImage window = shot.toImage().convertToFormat(QImage::Format_RGB32);
+    for (const char* name : {"stplu", "lumin", "st", "Label48", "chpoint", "bruiser", "vatskin", "smallguns",
+                             "outdoorsman", "info", "race", "Name", "Command1"}) {
+      QWidget* w = Find(name);
+      const QRect logical(w->mapTo(window_.get(), QPoint(0, 0)), w->size());
+      const QRect device(qRound(logical.x() * factor), qRound(logical.y() * factor), qRound(logical.width() * factor),
+                         qRound(logical.height() * factor));
+      QVERIFY2(QRect(QPoint(0, 0), window.size()).contains(device), name);
+      // The control drawn alone over the frames' black, at the same scale.
+      QImage own(device.size(), QImage::Format_RGB32);
+      own.setDevicePixelRatio(factor);
+      own.fill(Qt::black);
+      w->render(&own, QPoint(), QRegion(), QWidget::DrawChildren);
+      // Rows stand 16 apart and are 17 high, so neighbours share their
+      // outermost pixel; that rim is left out.
+      const int rim = qCeil(factor);
+      const QRect inner = QRect(QPoint(0, 0), device.size()).adjusted(rim, rim, -rim, -rim);
+      QVERIFY2(window.copy(inner.translated(device.topLeft())) == own.copy(inner), name);
+    }
+  }
+
+  void theIconIsSharpAtTheScaleFactor() {
+    const qreal factor = ScaleFactor();
+    const QIcon icon = window_->windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    // The image drawn for a size is the one made for that many device
+    // pixels, never one blown up from the smaller image; past 32 device
+    // pixels it is the 32 image as it is, for the desktop to scale.
+    for (const int size : {16, 32}) {
+      const int device = qMin(qRound(size * factor), 32);
+      const QPixmap drawn = icon.pixmap(QSize(size, size), factor);
+      QCOMPARE(drawn.size(), QSize(device, device));
+      const QImage image(QStringLiteral(":/icons/cindral-%1.xpm").arg(device == 16 ? 16 : 32));
+      QVERIFY(!image.isNull());
+      QImage got = drawn.toImage().convertToFormat(QImage::Format_ARGB32);
+      got.setDevicePixelRatio(1);
+      QCOMPARE(got, image.convertToFormat(QImage::Format_ARGB32));
+    }
+  }
+
+  // Text measured as it is drawn at this scale still fits its label.
+  void everyTextFitsAtTheScaleFactor() {
+    for (const cindral::LabelPlace& p : cindral::LabelPlaces()) {
+      const auto* label = Find<QLabel>(std::string(p.name).c_str());
+      const int needed = label->fontMetrics().horizontalAdvance(label->text());
+      QVERIFY2(needed <= label->width(), qPrintable(label->objectName() + ": " + label->text()));
+    }
+  }
+};
+
+QTEST_MAIN(DesktopTests)
+#include "desktop_tests.moc"

@@ -1,0 +1,115 @@
+// Keys for what the mouse does that the widgets do not already offer.
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <vector>
+
+#include "character_window.h"
+#include "desktop_support.h"
+#include "help_texts.h"
+#include "window_layout.h"
+
+namespace cindral {
+
+namespace {
+
+// The captions and the counter `tags` that show a text, in the order they
+// stand in the window: Secondary Stats, Traits, Skills.
+std::vector<std::string_view> CaptionsWithText() {
+  std::vector<std::string_view> captions;
+  for (const LabelPlace& p : LabelPlaces()) {
+    if (!HelpFor(p.name).empty()) captions.push_back(p.name);
+  }
+  return captions;
+}
+
+class KeyboardHelp : public QObject {
+ public:
+  explicit KeyboardHelp(CharacterWindow& window) : QObject(&window), window_(window), captions_(CaptionsWithText()) {}
+
+  // The caption's own click handling, so the panel shows exactly what a
+  // click on the caption shows.
+  void ShowCaptionText(std::string_view caption) {
+    window_.engine().Click(caption);
+    window_.ShowSheet();
+  }
+
+  // Steps from the caption whose text the panel shows (if any) to the next
+  // or previous one, round the end.
+  void StepThroughCaptions(int step) {
+    const std::string& shown = window_.engine().sheet().Text(Field::info);
+    const int count = static_cast<int>(captions_.size());
+    int at = -1;
+    for (int i = 0; i < count; ++i) {
+      if (HelpFor(captions_[static_cast<std::size_t>(i)]) == shown) at = i;
+    }
+    const int next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+    ShowCaptionText(captions_[static_cast<std::size_t>(next)]);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier) return false;
+
+    if (auto* box = qobject_cast<QCheckBox*>(watched); box && key->key() == Qt::Key_F1) {
+      const std::string name = box->objectName().toStdString();
+      if (const std::string_view caption = CaptionBeside(name); !HelpFor(caption).empty()) ShowCaptionText(caption);
+      return true;
+    }
+    // Outside a dialog a push button answers only Space; Enter presses it too.
+    if (auto* button = qobject_cast<QPushButton*>(watched);
+        button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      if (!key->isAutoRepeat()) button->click();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  CharacterWindow& window_;
+  const std::vector<std::string_view> captions_;
+};
+
+// The race list opens on the race the text names, so that Enter straight
+// away picks the race shown rather than the list's first entry.
+class RaceListOpensOnTheRaceShown : public QObject {
+ public:
+  explicit RaceListOpensOnTheRaceShown(QComboBox& race) : QObject(&race), race_(race) {
+    race.view()->parentWidget()->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      const int row = race_.findText(race_.currentText(), Qt::MatchExactly);
+      if (row >= 0) race_.view()->setCurrentIndex(race_.model()->index(row, race_.modelColumn()));
+    }
+    return false;
+  }
+
+ private:
+  QComboBox& race_;
+};
+
+}  // namespace
+
+void AddKeyboardSupport(CharacterWindow& window) {
+  auto* help = new KeyboardHelp(window);
+  for (const auto places : {BoxPlaces(), ButtonPlaces()}) {
+    for (const ButtonPlace& p : places) {
+      if (QWidget* w = ControlNamed(window, p.name)) w->installEventFilter(help);
+    }
+  }
+  if (auto* race = qobject_cast<QComboBox*>(ControlNamed(window, "race"))) new RaceListOpensOnTheRaceShown(*race);
+
+  auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), &window);
+  QObject::connect(next, &QShortcut::activated, help, [help] { help->StepThroughCaptions(+1); });
+  auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1), &window);
+  QObject::connect(previous, &QShortcut::activated, help, [help] { help->StepThroughCaptions(-1); });
+}
+
+}  // namespace cindral
