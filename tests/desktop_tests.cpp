@@ -206,6 +206,19 @@ class DesktopTests : public QObject {
     QVERIFY(!Find("fastmet")->isEnabled());
   }
 
+  // Down and Up in the closed box step through the list from the race
+  // shown, each step a pick.
+  void arrowsInTheClosedRaceBoxStepFromTheRaceShown() {
+    Press("stplu", Qt::Key_Space);
+    Press("race", Qt::Key_Down);
+    QCOMPARE(Text("race"), "Robot");
+    QCOMPARE(Text("st"), "7");  // the race handling ran
+    PressWhereFocused(Qt::Key_Up);
+    PressWhereFocused(Qt::Key_Up);
+    QCOMPARE(Text("race"), "Half-Mutant");
+    QCOMPARE(Text("chpoint"), "5");
+  }
+
   void enterInTheClosedRaceTextRunsNothing() {
     Press("stplu", Qt::Key_Space);
     auto* combo = Find<QComboBox>("race");
