@@ -16,6 +16,14 @@ namespace cindral::etest {
 
 inline constexpr std::string_view kStats[] = {"st", "pe", "en", "ch", "intel", "ag", "lu"};
 
+// The two race notes, as the game prints them.
+inline constexpr std::string_view kRobotText =
+    "Robots have a 40% Damage resistance to all kinds of attacks... except EMP (pulse weapons), they dont gain "
+    "perks either. ";
+inline constexpr std::string_view kDeathclawText =
+    "Deathclaws have 40% resistance to Normal, Fire and Explosion Damage with an Damage Threshold of 4 for each of "
+    "those damage types. ";
+
 // The stem of a statistic's buttons: "intel" has "inmin" and "inplu".
 inline std::string Stem(std::string_view stat) { return stat == "intel" ? "in" : std::string(stat); }
 

@@ -117,9 +117,9 @@ TEST(RaceStartAtLoad, TheProgramOpensAsAHumanWithAnEmptyPanel) {
 }
 
 TEST(RaceStartNotes, BothDeathclawsCarryTheWholeDeathclawNoteAndRobotsTheRobotNote) {
-  EXPECT_EQ(Player("Deathclaw")["extra"], kDeathclawNote);
-  EXPECT_EQ(Player("Gray Deathclaw")["extra"], kDeathclawNote);
-  EXPECT_EQ(Player("Robot")["extra"], kRobotNote);
+  EXPECT_EQ(Player("Deathclaw")["extra"], kDeathclawText);
+  EXPECT_EQ(Player("Gray Deathclaw")["extra"], kDeathclawText);
+  EXPECT_EQ(Player("Robot")["extra"], kRobotText);
   EXPECT_EQ(Player("Dog")["extra"], "");
 }
 
