@@ -333,5 +333,58 @@ TEST(CaptionClicks, OneHundredTwentyEightControlsReact) {
   EXPECT_FALSE(FindControl("Label75").has_value());
 }
 
+// Which fields each kind of event brings up to date: a field spoilt by hand
+// before the event is either rewritten by it or left spoilt.
+struct Recomputed {
+  const char* label;
+  const char* race;
+  const char* control;
+  std::vector<const char*> rewritten;
+  std::vector<const char*> untouched;
+};
+
+void PrintTo(const Recomputed& r, std::ostream* os) { *os << r.label; }
+
+const std::vector<Recomputed> kRecomputed = {
+    {"StatButton", "Human", "stplu", {"hp", "ap", "sma", "out", "extra"}, {"info", "gres", "perkrate"}},
+    {"RefusedStatButton", "Robot", "chplu", {"hp", "ap", "sma", "out", "extra"}, {"info", "gres", "perkrate"}},
+    {"TagBox", "Human", "sneak", {"sma", "sne", "out"}, {"hp", "ap", "cc", "extra", "info"}},
+    {"TraitBox", "Human", "jinx", {"hp", "ap", "cc", "sma", "extra"}, {"gres"}},
+    {"GoodNatured", "Human", "goodnature", {"sma", "out", "extra"}, {"hp", "ap", "cc", "hprate"}},
+    {"HamFisted", "Super-Mutant", "hamfist", {"hp", "ap", "sma", "extra"}, {"gres"}},
+    {"BetaSoftware", "Robot", "betasoft", {"hp", "ap", "sma", "extra"}, {"gres"}},
+    {"TraitCaption", "Human", "Label4", {}, {"hp", "ap", "sma", "extra", "gres", "perkrate"}},
+    {"SkillCaption", "Human", "Label39", {}, {"hp", "sma", "extra"}},
+    {"TagsCounter", "Human", "tags", {}, {"hp", "sma", "extra"}},
+    {"About", "Human", "Command1", {}, {"hp", "sma", "extra"}},
+};
+
+class EventRecomputes : public ::testing::TestWithParam<Recomputed> {};
+
+TEST_P(EventRecomputes, OnlyTheProceduresOfTheEventRun) {
+  const Recomputed& r = GetParam();
+  Player player(r.race);
+  for (const char* field : r.rewritten) player.sheet().SetText(*FindField(field), "spoilt");
+  for (const char* field : r.untouched) player.sheet().SetText(*FindField(field), "spoilt");
+  player.Click(r.control);
+  for (const char* field : r.rewritten) EXPECT_NE(player[field], "spoilt") << field;
+  for (const char* field : r.untouched) EXPECT_EQ(player[field], "spoilt") << field;
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, EventRecomputes, ::testing::ValuesIn(kRecomputed),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST(ProgramStart, BeforeTheLoadTheSheetHoldsItsInitialContentsAndTheLoadMakesAHuman) {
+  Engine engine;
+  EXPECT_EQ(engine.sheet().TextByName("hp"), "");
+  EXPECT_EQ(engine.sheet().TextByName("perkrate"), "");
+  EXPECT_TRUE(engine.sheet().Enabled(Box::betasoft));
+  engine.Start();
+  EXPECT_EQ(engine.sheet().TextByName("hp"), "30");
+  EXPECT_EQ(engine.sheet().TextByName("perkrate"), "3");
+  EXPECT_FALSE(engine.sheet().Enabled(Box::betasoft));
+  EXPECT_EQ(engine.sheet().TextByName("info"), "");
+}
+
 }  // namespace
 }  // namespace cindral::etest
