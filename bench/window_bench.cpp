@@ -1,0 +1,124 @@
+// How long the window takes from a click on a real control to every widget
+// showing the new values. The window is the program's own (with its keys,
+// screen-reader names and tooltips), shown offscreen; a fixed seeded list
+// of clicks over the buttons, the boxes and the captions is played into it
+// twice: once timing only the click (its handling is synchronous, so the
+// click returns after the engine ran and the sheet was shown), once timing
+// the click and a forced repaint of the whole window. Times are printed,
+// never judged: the run always succeeds.
+//
+// window_bench [clicks] [seed]
+//
+// It is also the memory checker's driver: it starts the window, clicks,
+// and leaves through the ordinary end of the program.
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "character_window.h"
+#include "desktop_support.h"
+#include "event_generator.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Figures {
+  double median, p99, max, mean;
+};
+
+Figures FiguresOf(std::vector<double> ns) {
+  std::sort(ns.begin(), ns.end());
+  double sum = 0;
+  for (const double t : ns) sum += t;
+  const auto at = [&](double q) { return ns[static_cast<std::size_t>(q * static_cast<double>(ns.size() - 1))]; };
+  return {at(0.5), at(0.99), ns.back(), sum / static_cast<double>(ns.size())};
+}
+
+// The widgets clicked, in order: a button, a box or a caption with equal
+// chances, the name drawn from the seed. Captions without a widget (some
+// numbers name none) are drawn again.
+std::vector<QWidget*> ClickList(const cindral::CharacterWindow& window, long count, std::uint64_t seed) {
+  const cindral::test::ControlNames& names = cindral::test::Controls();
+  cindral::test::SeededChoices choices(seed);
+  std::vector<QWidget*> widgets;
+  widgets.reserve(static_cast<std::size_t>(count));
+  while (static_cast<long>(widgets.size()) < count) {
+    const std::vector<std::string>& group =
+        choices.Below(3) == 0 ? names.buttons : (choices.Below(2) == 0 ? names.boxes : names.captions);
+    const std::string& name = group[choices.Below(static_cast<std::uint32_t>(group.size()))];
+    if (QWidget* w = window.findChild<QWidget*>(QString::fromStdString(name))) widgets.push_back(w);
+  }
+  return widgets;
+}
+
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
+
+void Print(const char* what, const std::vector<double>& ns) {
+  const Figures f = FiguresOf(ns);
+  std::printf("  %-22s median %8.1f us, 99th percentile %8.1f us, slowest %8.1f us, mean %8.1f us\n", what,
+              f.median / 1000, f.p99 / 1000, f.max / 1000, f.mean / 1000);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long count = argc > 1 ? std::atol(argv[1]) : 5000;
+  const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 20261207;
+  if (count <= 0) {
+    std::fprintf(stderr, "usage: window_bench [clicks] [seed]\n");
+    return 2;
+  }
+  QApplication app(argc, argv);
+  cindral::CharacterWindow window;
+  cindral::AddDesktopSupport(window);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    std::fprintf(stderr, "window_bench: the window was never shown\n");
+    return 1;
+  }
+
+  const std::vector<QWidget*> clicks = ClickList(window, count, seed);
+  long shown = 0;
+  QObject::connect(&window, &cindral::CharacterWindow::sheetShown, &window, [&shown] { ++shown; });
+
+  std::vector<double> plain, painted;
+  plain.reserve(clicks.size());
+  painted.reserve(clicks.size());
+  long disabledPlain = 0;
+  for (QWidget* w : clicks) {
+    disabledPlain += !w->isEnabled();
+    const Clock::time_point t0 = Clock::now();
+    Click(w);
+    const Clock::time_point t1 = Clock::now();
+    plain.push_back(std::chrono::duration<double, std::nano>(t1 - t0).count());
+  }
+  const long shownPlain = shown;
+  for (QWidget* w : clicks) {
+    const Clock::time_point t0 = Clock::now();
+    Click(w);
+    window.repaint();
+    const Clock::time_point t1 = Clock::now();
+    painted.push_back(std::chrono::duration<double, std::nano>(t1 - t0).count());
+  }
+
+  std::printf("window_bench: %ld clicks on buttons, boxes and captions, seed %llu, platform %s\n", count,
+              static_cast<unsigned long long>(seed), qPrintable(QGuiApplication::platformName()));
+  std::printf("  %ld of them reached the engine, %ld hit a disabled box\n", shownPlain, disabledPlain);
+  Print("click:", plain);
+  Print("click and repaint:", painted);
+  std::printf("  goal: median at most 1 ms per click: %s\n", FiguresOf(plain).median <= 1e6 ? "met" : "missed");
+  // The final sheet is printed so that the work cannot be optimised away.
+  const cindral::Sheet& sheet = window.engine().sheet();
+  std::printf("  final sheet: ST %s, Tags Left %s, Traits Left %s\n", sheet.Text(cindral::Field::st).c_str(),
+              sheet.Text(cindral::Field::tags).c_str(), sheet.Text(cindral::Field::traits).c_str());
+  return 0;
+}
