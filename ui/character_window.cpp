@@ -104,6 +104,11 @@ CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   BuildBoxes();
   BuildTopControls();
   SetFocusOrder();
+  for (QWidget* w : findChildren<QWidget*>()) {
+    if (w->objectName().isEmpty()) continue;
+    // A name two widgets share is left to the search of the children.
+    byName_.insert(w->objectName(), byName_.contains(w->objectName()) ? nullptr : w);
+  }
 
   engine_.sheet().SetObserver(this);
   // The load handling: the race handling for the race text shown, "Human".
@@ -261,7 +266,9 @@ QWidget* CharacterWindow::Control(std::string_view name) const {
   if (name == "extra") return extra_;
   if (const auto field = FindField(name)) return fieldLabels_[Index(*field)];
   if (const auto box = FindBox(name)) return boxes_[Index(*box)];
-  return findChild<QWidget*>(Q(name));
+  const QString key = Q(name);
+  if (QWidget* w = byName_.value(key)) return w;
+  return findChild<QWidget*>(key);
 }
 
 template <typename Event>

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QWidget>
 #include <array>
@@ -102,6 +103,10 @@ class CharacterWindow : public QWidget, private SheetObserver {
   RaceBox* race_ = nullptr;
   QLineEdit* name_ = nullptr;
   QPlainTextEdit* extra_ = nullptr;
+  // Every named widget, looked up on every event by the tooltips and the
+  // screen-reader names; a search of the window's children each time would
+  // cost more than the event itself.
+  QHash<QString, QWidget*> byName_;
   std::bitset<kFieldCount> dirtyFields_;
   std::bitset<kBoxCount> dirtyBoxes_;
 };
