@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "event_generator.h"
+#include "timing.h"
 
 namespace {
 
@@ -40,17 +41,8 @@ std::string KindOf(const Event& event) {
   return "click";
 }
 
-struct Figures {
-  double median, p99, max, mean;
-};
-
-Figures FiguresOf(std::vector<double> ns) {
-  std::sort(ns.begin(), ns.end());
-  double sum = 0;
-  for (const double t : ns) sum += t;
-  const auto at = [&](double q) { return ns[static_cast<std::size_t>(q * static_cast<double>(ns.size() - 1))]; };
-  return {at(0.5), at(0.99), ns.back(), sum / static_cast<double>(ns.size())};
-}
+using cindral::bench::Figures;
+using cindral::bench::FiguresOf;
 
 }  // namespace
 

@@ -26,22 +26,14 @@
 #include "character_window.h"
 #include "desktop_support.h"
 #include "event_generator.h"
+#include "timing.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct Figures {
-  double median, p99, max, mean;
-};
-
-Figures FiguresOf(std::vector<double> ns) {
-  std::sort(ns.begin(), ns.end());
-  double sum = 0;
-  for (const double t : ns) sum += t;
-  const auto at = [&](double q) { return ns[static_cast<std::size_t>(q * static_cast<double>(ns.size() - 1))]; };
-  return {at(0.5), at(0.99), ns.back(), sum / static_cast<double>(ns.size())};
-}
+using cindral::bench::Figures;
+using cindral::bench::FiguresOf;
 
 // The widgets clicked, in order: a button, a box or a caption with equal
 // chances, the name drawn from the seed. Captions without a widget (some

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace cindral {
@@ -15,9 +14,11 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Fixed notation with the given number of fraction digits, trailing zeros
 // of the fraction dropped.
 std::string Fixed(double x, int decimals) {
+  // to_chars, unlike printf, ignores the process locale, so the separator
+  // is always the sheet's own.
   char buf[400];
-  const int n = std::snprintf(buf, sizeof buf, "%.*f", decimals, x);
-  std::string text(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+  std::string text(buf, ec == std::errc{} ? end : buf);
   if (const auto dot = text.find('.'); dot != std::string::npos) {
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
