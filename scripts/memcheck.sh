@@ -4,7 +4,7 @@
 # the ordinary end of the program, offscreen. Any invalid read or write, use
 # of an uninitialised value, or block definitely lost fails the run; only
 # what comes from Qt, fontconfig, glib and other system libraries is
-# suppressed (tests/valgrind.supp), never the program's own code.
+# suppressed (tests/support/valgrind.supp), never the program's own code.
 #
 # scripts/memcheck.sh [--gen-suppressions]   (the latter prints candidates)
 set -euo pipefail
@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 build=build-wproof
 scripts/deps.sh valgrind
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDRAL_TESTS=OFF -DCINDRAL_BENCH=ON >/dev/null
 nice cmake --build "$build" -j2 --target window_bench >/dev/null
 
 extra=()
@@ -21,6 +21,6 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 start=$(date +%s)
 valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
-  --show-leak-kinds=definite --num-callers=40 --suppressions=tests/valgrind.supp "${extra[@]}" \
+  --show-leak-kinds=definite --num-callers=40 --suppressions=tests/support/valgrind.supp "${extra[@]}" \
   "$build/window_bench" 500
 echo "memcheck: no errors, no block definitely lost ($(( $(date +%s) - start )) s)"

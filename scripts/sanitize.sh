@@ -5,7 +5,7 @@
 # program at once with a failing status, and an AddressSanitizer or
 # LeakSanitizer report that a test's exit status might hide is still caught
 # in the log files they write. Only leaks inside Qt, fontconfig and other
-# system libraries may be suppressed (tests/lsan.supp).
+# system libraries may be suppressed (tests/support/lsan.supp).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +19,7 @@ export QT_QPA_PLATFORM=offscreen
 export CINDRAL_RANDOM_SEQUENCES=50
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:log_path=$logs/asan"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$logs/ubsan"
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags"
