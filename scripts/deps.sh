@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev
   fonts-liberation
   dpkg-dev file desktop-file-utils appstream
+  locales
 )
 [ "${1:-}" != --fuzz ] || { shift; packages+=(clang-14 libclang-rt-14-dev); }  # scripts/fuzz.sh: clang 14 and its libFuzzer
 packages+=("$@")
@@ -22,4 +23,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number text is checked under a locale whose decimal separator is a comma.
+if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
