@@ -1,7 +1,7 @@
 #include "events.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 #include "help_texts.h"
 #include "race_selection.h"
@@ -22,46 +22,48 @@ void RunBoxHandling(Sheet& sheet, Box box) {
 
 // The information panel: a caption, the counter `tags` or the About button
 // shows its text and changes nothing else.
-void ShowHelp(Sheet& sheet, const HelpText& help) { sheet.SetText(Field::info, help.text); }
+void ShowHelp(Sheet& sheet, std::size_t caption) { sheet.SetText(Field::info, CaptionText(caption)); }
 
-std::vector<Control> BuildControls() {
-  std::vector<Control> controls;
+// Every reacting control in the window's order: the buttons, the boxes,
+// then the captions.
+constexpr std::size_t kControlCount = kStatButtons.size() + kBoxCount + kCaptionCount;
+
+constexpr std::array<Control, kControlCount> kControls = [] {
+  std::array<Control, kControlCount> controls{};
+  std::size_t n = 0;
   for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
-    controls.push_back({kStatButtons[i].name, ControlKind::StatButton, static_cast<std::uint8_t>(i)});
+    controls[n++] = {kStatButtons[i].name, ControlKind::StatButton, static_cast<std::uint8_t>(i)};
   }
-  for (std::size_t i = 0; i < kBoxCount; ++i) {
-    controls.push_back({kBoxNames[i], ControlKind::Box, static_cast<std::uint8_t>(i)});
-  }
-  for (std::size_t i = 0; i < kHelpTexts.size(); ++i) {
-    controls.push_back({kHelpTexts[i].control, ControlKind::Caption, static_cast<std::uint8_t>(i)});
+  for (std::size_t i = 0; i < kBoxCount; ++i) controls[n++] = {kBoxNames[i], ControlKind::Box, static_cast<std::uint8_t>(i)};
+  for (std::size_t i = 0; i < kCaptionCount; ++i) {
+    controls[n++] = {kCaptionControls[i], ControlKind::Caption, static_cast<std::uint8_t>(i)};
   }
   return controls;
-}
-
-const std::vector<Control>& Controls() {
-  static const std::vector<Control> controls = BuildControls();
-  return controls;
-}
+}();
 
 // The same controls sorted by name, for looking a click up.
-const std::vector<Control>& ControlsByName() {
-  static const std::vector<Control> sorted = [] {
-    std::vector<Control> c = Controls();
-    std::sort(c.begin(), c.end(), [](const Control& a, const Control& b) { return a.name < b.name; });
-    return c;
-  }();
+constexpr std::array<Control, kControlCount> kControlsByName = [] {
+  std::array<Control, kControlCount> sorted = kControls;
+  std::sort(sorted.begin(), sorted.end(), [](const Control& a, const Control& b) { return a.name < b.name; });
   return sorted;
+}();
+
+constexpr bool NamesAreUnique() {
+  for (std::size_t i = 1; i < kControlsByName.size(); ++i) {
+    if (kControlsByName[i - 1].name == kControlsByName[i].name) return false;
+  }
+  return true;
 }
+static_assert(NamesAreUnique(), "every reacting control has a name of its own");
 
 }  // namespace
 
-std::span<const Control> ReactingControls() { return Controls(); }
+std::span<const Control> ReactingControls() { return kControls; }
 
 std::optional<Control> FindControl(std::string_view name) {
-  const auto& sorted = ControlsByName();
-  const auto it = std::lower_bound(sorted.begin(), sorted.end(), name,
+  const auto it = std::lower_bound(kControlsByName.begin(), kControlsByName.end(), name,
                                    [](const Control& c, std::string_view n) { return c.name < n; });
-  if (it == sorted.end() || it->name != name) return std::nullopt;
+  if (it == kControlsByName.end() || it->name != name) return std::nullopt;
   return *it;
 }
 
@@ -82,7 +84,7 @@ void Engine::Click(const Control& control) {
   switch (control.kind) {
     case ControlKind::StatButton: StatButton_Click(sheet_, kStatButtons[control.index]); break;
     case ControlKind::Box: sheet_.UserClick(static_cast<Box>(control.index)); break;
-    case ControlKind::Caption: ShowHelp(sheet_, kHelpTexts[control.index]); break;
+    case ControlKind::Caption: ShowHelp(sheet_, control.index); break;
   }
 }
 

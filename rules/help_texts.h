@@ -1,5 +1,7 @@
-// The information panel's help texts. Plain data with no toolkit in it, so
-// the rules can show a trait's text when its box is ticked.
+// The information panel's help texts: the rule text of every trait, skill
+// and secondary statistic, the two texts of Tags Left and the About line.
+// Plain data, so that the rules can show a trait's text when its box is
+// ticked.
 #pragma once
 
 #include <array>
@@ -10,15 +12,43 @@
 
 namespace cindral {
 
-struct HelpText {
-  std::string_view control;  // the caption, counter or button clicked
-  std::string_view box;      // the trait box that shows the same text, or ""
+struct TraitText {
+  Trait trait;
   std::string_view text;
 };
 
-// Sixty-five captions, the counter `tags` and the About button `Command1`.
-inline constexpr std::size_t kHelpTextCount = 67;
-extern const std::array<HelpText, kHelpTextCount> kHelpTexts;
+struct SkillText {
+  Skill skill;
+  std::string_view text;
+};
+
+struct FieldText {
+  Field field;
+  std::string_view text;
+};
+
+// Every control whose click shows a text, in one fixed order: the captions
+// of the traits (trait order), of the skills and of the secondary
+// statistics, the caption "Tags Left", the counter `tags` and the About
+// button `Command1`.
+inline constexpr std::size_t kCaptionCount = kTraitCount + kSkillCount + kSecondaryStatCount + 3;
+
+inline constexpr std::array<std::string_view, kCaptionCount> kCaptionControls = [] {
+  std::array<std::string_view, kCaptionCount> names{};
+  std::size_t n = 0;
+  for (const TraitInfo& t : kTraits) names[n++] = t.captionLabel;
+  for (const SkillInfo& s : kSkills) names[n++] = s.captionLabel;
+  for (const CaptionedField& f : kSecondaryStats) names[n++] = f.captionLabel;
+  for (const CaptionedField& f : kCounters) {
+    if (f.field == Field::tags) names[n++] = f.captionLabel;
+  }
+  names[n++] = NameOf(Field::tags);
+  names[n++] = "Command1";
+  return names;
+}();
+
+// The text of the control at `index` of kCaptionControls.
+std::string_view CaptionText(std::size_t index);
 
 // The text a click on the control shows, or "" for a control without one.
 std::string_view HelpFor(std::string_view control);

@@ -1,6 +1,7 @@
 // Picking a race starts the character afresh from the race's row.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -46,10 +47,16 @@ inline constexpr std::array<RaceRow, kRaceCount> kRaceRows = {{
 }};
 // clang-format on
 
-// The drop-down's list, kept sorted.
-inline constexpr std::array<std::string_view, kRaceCount> kRaceList = {
-    "Deathclaw", "Dog", "Ghoul", "Gray Deathclaw", "Half-Mutant", "Human", "Robot", "Super-Mutant",
-};
+static_assert(InKeyOrder(kRaceRows, [](const RaceRow& r) { return r.race; }),
+              "the race rows are indexed by race");
+
+// The drop-down's list: the race names, kept sorted.
+inline constexpr std::array<std::string_view, kRaceCount> kRaceList = [] {
+  std::array<std::string_view, kRaceCount> names{};
+  for (std::size_t r = 0; r < kRaceCount; ++r) names[r] = kRaceRows[r].name;
+  std::sort(names.begin(), names.end());
+  return names;
+}();
 
 // The race a text names: the whole text, compared case-sensitively.
 std::optional<Race> RaceNamed(std::string_view text);

@@ -1,5 +1,6 @@
 #include "secondary_stats.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -13,7 +14,9 @@ namespace cindral {
 namespace {
 
 // What a race adds to or sets in the secondary statistics: a "plus" column
-// adds, a "set" column replaces, an empty one leaves the value alone.
+// adds, a "set" column replaces, an empty one leaves the value alone. The
+// race's electricity resistance is its row's, the value race selection
+// writes.
 struct RaceModifier {
   Race race;
   int meleePlus;
@@ -21,22 +24,24 @@ struct RaceModifier {
   std::optional<int> damageRes;
   int poisonPlus;
   int radPlus;
-  std::optional<int> electricityRes;
 };
 
 // clang-format off
-constexpr RaceModifier kRaceModifiers[] = {
-    //                     melee  hp rate  damage res   poison  rad  electricity
-    {Race::Deathclaw,      5,     2,       40,           0,     0,   std::nullopt},
-    {Race::GrayDeathclaw,  5,     2,       40,           0,     0,   std::nullopt},
-    {Race::SuperMutant,    0,     2,       25,          20,    50,   0},
-    {Race::Ghoul,          0,     0,       std::nullopt, 30,   80,   std::nullopt},
-    {Race::HalfMutant,     0,     0,       std::nullopt, 15,   15,   std::nullopt},
-    {Race::Robot,          0,     0,       40,           0,     0,   std::nullopt},
-    {Race::Human,          0,     0,       std::nullopt,  0,    0,   30},
-    {Race::Dog,            0,     0,       std::nullopt,  0,    0,   50},
-};
+constexpr std::array<RaceModifier, kRaceCount> kRaceModifiers = {{
+    //                     melee  hp rate  damage res    poison  rad
+    {Race::Human,          0,     0,       std::nullopt,  0,     0},
+    {Race::Ghoul,          0,     0,       std::nullopt, 30,    80},
+    {Race::SuperMutant,    0,     2,       25,           20,    50},
+    {Race::HalfMutant,     0,     0,       std::nullopt, 15,    15},
+    {Race::Deathclaw,      5,     2,       40,            0,     0},
+    {Race::GrayDeathclaw,  5,     2,       40,            0,     0},
+    {Race::Dog,            0,     0,       std::nullopt,  0,     0},
+    {Race::Robot,          0,     0,       40,            0,     0},
+}};
 // clang-format on
+
+static_assert(InKeyOrder(kRaceModifiers, [](const RaceModifier& m) { return m.race; }),
+              "the race modifiers are indexed by race");
 
 // Fast Metabolism's poison and radiation resistance: the race's bonus alone.
 struct FastMetabolismResistance {
@@ -49,14 +54,6 @@ constexpr FastMetabolismResistance kFastMetabolismResistances[] = {
     {Race::Ghoul, 30, 80},
     {Race::SuperMutant, 20, 50},
 };
-
-const RaceModifier* ModifierOf(std::optional<Race> race) {
-  if (!race) return nullptr;
-  for (const RaceModifier& m : kRaceModifiers) {
-    if (m.race == *race) return &m;
-  }
-  return nullptr;
-}
 
 // AG 1 gives 5; every higher band one more, up to 10 from AG 10 on.
 double ActionPointsFor(double ag) {
@@ -80,8 +77,6 @@ double MeleeDamageFor(double st) { return st >= 1 && st <= 6 ? 1 : st - 5; }
 // Halves go to the even neighbour: 6.5 gives 6, 7.5 gives 8.
 double RoundHalfEven(double x) { return std::nearbyint(x); }
 
-bool Picked(const Sheet& sheet, Trait trait) { return sheet.State(TraitBox(trait)) == 1; }
-
 void SetPercent(Sheet& sheet, Field field, double value) { sheet.SetText(field, TextFromNumber(value) + "%"); }
 
 }  // namespace
@@ -93,10 +88,9 @@ void UpdateSecondaryStats(Sheet& sheet) {
   const double in = sheet.Number(Field::intel);
   const double ag = sheet.Number(Field::ag);
   const std::optional<Race> race = CurrentRace(sheet);
-  const RaceModifier* modifier = ModifierOf(race);
 
   double ap = ActionPointsFor(ag);
-  if (Picked(sheet, Trait::bruiser)) ap -= 2;
+  if (Ticked(sheet, Trait::bruiser)) ap -= 2;
   const double hp = 15 + st + 2 * en;
   // Armor Class and Crit. Chance start as copies of the Agility and Luck
   // texts and are read back as numbers only when a trait adjusts them.
@@ -109,22 +103,23 @@ void UpdateSecondaryStats(Sheet& sheet) {
   double radRes = 2 * WholePart(en);
   double carryWeight = 25 + 25 * st;
   double sequence = 2 * pe;
-  if (Picked(sheet, Trait::smallframe)) carryWeight = 15 * st;
+  if (Ticked(sheet, Trait::smallframe)) carryWeight = 15 * st;
   double meleeDamage = MeleeDamageFor(st);
   double healRate = HealRateFor(en);
-  if (Picked(sheet, Trait::domesticated)) meleeDamage -= 2;
+  if (Ticked(sheet, Trait::domesticated)) meleeDamage -= 2;
   double skillRate = 5 + 2 * in;
   double hpRate = RoundHalfEven(WholePart(en) / 2 + 3);
-  const bool fastMetabolism = Picked(sheet, Trait::fastmet);
+  const bool fastMetabolism = Ticked(sheet, Trait::fastmet);
   if (fastMetabolism) healRate += 2;
 
-  if (modifier) {
-    meleeDamage += modifier->meleePlus;
-    hpRate += modifier->hpRatePlus;
-    if (modifier->damageRes) damageRes = *modifier->damageRes;
-    poisonRes += modifier->poisonPlus;
-    radRes += modifier->radPlus;
-    if (modifier->electricityRes) electricityRes = *modifier->electricityRes;
+  if (race) {
+    const RaceModifier& modifier = kRaceModifiers[static_cast<std::size_t>(*race)];
+    meleeDamage += modifier.meleePlus;
+    hpRate += modifier.hpRatePlus;
+    if (modifier.damageRes) damageRes = *modifier.damageRes;
+    poisonRes += modifier.poisonPlus;
+    radRes += modifier.radPlus;
+    electricityRes = RowOf(*race).electricityRes;
   }
 
   // Fast Metabolism throws away the Endurance part of both resistances and
@@ -140,19 +135,19 @@ void UpdateSecondaryStats(Sheet& sheet) {
     }
   }
 
-  if (Picked(sheet, Trait::finesse)) {
+  if (Ticked(sheet, Trait::finesse)) {
     bonusDamage = -30;
     cc = TextFromNumber(NumberFromText(cc) + 10);
   }
-  if (Picked(sheet, Trait::kamikaze)) {
+  if (Ticked(sheet, Trait::kamikaze)) {
     ac = TextFromNumber(0);
     sequence += 5;
   }
-  if (Picked(sheet, Trait::heavyhand)) meleeDamage += 4;
-  if (Picked(sheet, Trait::skilled)) skillRate += 5;
-  if (Picked(sheet, Trait::glowingone)) radRes += 50;
-  if (Picked(sheet, Trait::vatskin)) ac = TextFromNumber(NumberFromText(ac) + 10);
-  if (Picked(sheet, Trait::tightnuts)) damageRes += 40;
+  if (Ticked(sheet, Trait::heavyhand)) meleeDamage += 4;
+  if (Ticked(sheet, Trait::skilled)) skillRate += 5;
+  if (Ticked(sheet, Trait::glowingone)) radRes += 50;
+  if (Ticked(sheet, Trait::vatskin)) ac = TextFromNumber(NumberFromText(ac) + 10);
+  if (Ticked(sheet, Trait::tightnuts)) damageRes += 40;
 
   sheet.SetNumber(Field::ap, ap);
   sheet.SetNumber(Field::hp, hp);

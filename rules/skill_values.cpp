@@ -1,7 +1,7 @@
 #include "skill_values.h"
 
 #include <array>
-#include <initializer_list>
+#include <optional>
 
 #include "number_text.h"
 
@@ -15,88 +15,78 @@ struct SkillFormula {
   Skill skill;
   int base;
   int factor;
-  std::initializer_list<Stat> stats;
+  Stat first;
+  std::optional<Stat> second;
 };
 
 inline constexpr int kTagBonus = 20;
 
 // clang-format off
-const SkillFormula kSkillFormulas[] = {
-    {Skill::SmallGuns,      5, 4, {Stat::AG}},
-    {Skill::BigGuns,        0, 2, {Stat::AG}},
-    {Skill::EnergyWeapons,  0, 2, {Stat::AG}},
-    {Skill::Unarmed,       30, 2, {Stat::AG, Stat::ST}},
-    {Skill::Melee,         20, 2, {Stat::AG, Stat::ST}},
-    {Skill::Throwing,       0, 4, {Stat::AG}},
-    {Skill::FirstAid,       0, 2, {Stat::PE, Stat::EN}},
-    {Skill::Doctor,         5, 1, {Stat::PE, Stat::IN}},
-    {Skill::Pilot,          0, 2, {Stat::AG, Stat::PE}},
-    {Skill::Sneak,          5, 3, {Stat::AG}},
-    {Skill::Lockpick,      10, 1, {Stat::PE, Stat::AG}},
-    {Skill::Steal,          0, 3, {Stat::AG}},
-    {Skill::Traps,         10, 1, {Stat::PE, Stat::AG}},
-    {Skill::Science,        0, 4, {Stat::IN}},
-    {Skill::Repair,         0, 3, {Stat::IN}},
-    {Skill::Speech,         0, 5, {Stat::CH}},
-    {Skill::Barter,         0, 4, {Stat::CH}},
-    {Skill::Gambling,       0, 5, {Stat::LU}},
-    {Skill::Outdoorsman,    0, 2, {Stat::EN, Stat::IN}},
-};
+constexpr std::array<SkillFormula, kSkillCount> kSkillFormulas = {{
+    //                   base factor  statistics
+    {Skill::SmallGuns,      5, 4,     Stat::AG, {}},
+    {Skill::BigGuns,        0, 2,     Stat::AG, {}},
+    {Skill::EnergyWeapons,  0, 2,     Stat::AG, {}},
+    {Skill::Unarmed,       30, 2,     Stat::AG, Stat::ST},
+    {Skill::Melee,         20, 2,     Stat::AG, Stat::ST},
+    {Skill::Throwing,       0, 4,     Stat::AG, {}},
+    {Skill::FirstAid,       0, 2,     Stat::PE, Stat::EN},
+    {Skill::Doctor,         5, 1,     Stat::PE, Stat::IN},
+    {Skill::Sneak,          5, 3,     Stat::AG, {}},
+    {Skill::Lockpick,      10, 1,     Stat::PE, Stat::AG},
+    {Skill::Steal,          0, 3,     Stat::AG, {}},
+    {Skill::Traps,         10, 1,     Stat::PE, Stat::AG},
+    {Skill::Science,        0, 4,     Stat::IN, {}},
+    {Skill::Repair,         0, 3,     Stat::IN, {}},
+    {Skill::Pilot,          0, 2,     Stat::AG, Stat::PE},
+    {Skill::Speech,         0, 5,     Stat::CH, {}},
+    {Skill::Barter,         0, 4,     Stat::CH, {}},
+    {Skill::Gambling,       0, 5,     Stat::LU, {}},
+    {Skill::Outdoorsman,    0, 2,     Stat::EN, Stat::IN},
+}};
 // clang-format on
+static_assert(InKeyOrder(kSkillFormulas, [](const SkillFormula& f) { return f.skill; }),
+              "the skill formulas stand in skill order");
 
-struct Adjustment {
+// The traits that change skills, in the order their changes are applied.
+constexpr std::array<Trait, 5> kSkillTraits = {
+    Trait::goodnature, Trait::hamfist, Trait::gifted, Trait::techwizard, Trait::skilled,
+};
+
+// What each of those traits adds to a skill while it is ticked, in
+// percentage points. Ham Fisted also makes Unarmed a tag skill, which
+// UpdateSkills does by ticking its box.
+struct SkillAdjustments {
   Skill skill;
-  int points;
-};
-
-// The skills a trait changes while it is ticked, in percentage points.
-struct TraitAdjustments {
-  Trait trait;
-  std::initializer_list<Adjustment> adjustments;
-};
-
-// Every skill, in the order the all-skill traits walk them.
-constexpr std::array<Skill, kSkillCount> kAllSkills = {
-    Skill::Doctor, Skill::FirstAid, Skill::Speech, Skill::Barter, Skill::SmallGuns, Skill::BigGuns,
-    Skill::EnergyWeapons, Skill::Unarmed, Skill::Melee, Skill::Pilot, Skill::Sneak, Skill::Throwing,
-    Skill::Lockpick, Skill::Steal, Skill::Traps, Skill::Science, Skill::Repair, Skill::Gambling,
-    Skill::Outdoorsman,
+  std::array<int, kSkillTraits.size()> points;
 };
 
 // clang-format off
-const TraitAdjustments kTraitAdjustments[] = {
-    {Trait::goodnature, {{Skill::Doctor, +20}, {Skill::FirstAid, +20}, {Skill::Speech, +20}, {Skill::Barter, +20},
-                         {Skill::SmallGuns, -10}, {Skill::BigGuns, -10}, {Skill::EnergyWeapons, -10},
-                         {Skill::Unarmed, -10}, {Skill::Melee, -10}}},
-    {Trait::hamfist,    {{Skill::SmallGuns, -20}, {Skill::FirstAid, -20}, {Skill::Doctor, -20},
-                         {Skill::Repair, -20}, {Skill::Science, -20}, {Skill::Lockpick, -20}}},
-    {Trait::techwizard, {{Skill::Science, +15}, {Skill::Repair, +15}, {Skill::Lockpick, +15}}},
-};
+constexpr std::array<SkillAdjustments, kSkillCount> kTraitAdjustments = {{
+    //                     Good Natured  Ham Fisted  Gifted  Tech Wizard  Skilled
+    {Skill::SmallGuns,     {{  -10,         -20,       -10,       0,        +10}}},
+    {Skill::BigGuns,       {{  -10,           0,       -10,       0,        +10}}},
+    {Skill::EnergyWeapons, {{  -10,           0,       -10,       0,        +10}}},
+    {Skill::Unarmed,       {{  -10,           0,       -10,       0,        +10}}},
+    {Skill::Melee,         {{  -10,           0,       -10,       0,        +10}}},
+    {Skill::Throwing,      {{    0,           0,       -10,       0,        +10}}},
+    {Skill::FirstAid,      {{  +20,         -20,       -10,       0,        +10}}},
+    {Skill::Doctor,        {{  +20,         -20,       -10,       0,        +10}}},
+    {Skill::Sneak,         {{    0,           0,       -10,       0,        +10}}},
+    {Skill::Lockpick,      {{    0,         -20,       -10,     +15,        +10}}},
+    {Skill::Steal,         {{    0,           0,       -10,       0,        +10}}},
+    {Skill::Traps,         {{    0,           0,       -10,       0,        +10}}},
+    {Skill::Science,       {{    0,         -20,       -10,     +15,        +10}}},
+    {Skill::Repair,        {{    0,         -20,       -10,     +15,        +10}}},
+    {Skill::Pilot,         {{    0,           0,       -10,       0,        +10}}},
+    {Skill::Speech,        {{  +20,           0,       -10,       0,        +10}}},
+    {Skill::Barter,        {{  +20,           0,       -10,       0,        +10}}},
+    {Skill::Gambling,      {{    0,           0,       -10,       0,        +10}}},
+    {Skill::Outdoorsman,   {{    0,           0,       -10,       0,        +10}}},
+}};
 // clang-format on
-
-// Gifted and Skilled change every skill alike.
-struct AllSkillsAdjustment {
-  Trait trait;
-  int points;
-};
-
-constexpr AllSkillsAdjustment kAllSkillsAdjustments[] = {
-    {Trait::gifted, -10},
-    {Trait::skilled, +10},
-};
-
-bool Ticked(const Sheet& sheet, Trait trait) { return sheet.State(TraitBox(trait)) == 1; }
-
-void AdjustBy(Sheet& sheet, std::array<double, kSkillCount>& values, Trait trait) {
-  for (const TraitAdjustments& row : kTraitAdjustments) {
-    if (row.trait != trait || !Ticked(sheet, trait)) continue;
-    for (const Adjustment& a : row.adjustments) values[Index(a.skill)] += a.points;
-  }
-  for (const AllSkillsAdjustment& row : kAllSkillsAdjustments) {
-    if (row.trait != trait || !Ticked(sheet, trait)) continue;
-    for (const Skill skill : kAllSkills) values[Index(skill)] += row.points;
-  }
-}
+static_assert(InKeyOrder(kTraitAdjustments, [](const SkillAdjustments& a) { return a.skill; }),
+              "the trait adjustments stand in skill order");
 
 }  // namespace
 
@@ -106,21 +96,20 @@ void UpdateSkills(Sheet& sheet) {
   if (Ticked(sheet, Trait::hamfist)) sheet.SetState(Box::unarmed, 1);
 
   std::array<double, kStatCount> stat{};
-  for (std::size_t s = 0; s < kStatCount; ++s) stat[s] = WholePart(sheet.Number(FieldOf(static_cast<Stat>(s))));
+  for (const StatInfo& s : kStats) stat[Index(s.stat)] = WholePart(sheet.Number(s.field));
 
-  std::array<double, kSkillCount> values{};
+  std::array<bool, kSkillTraits.size()> traitTicked{};
+  for (std::size_t t = 0; t < kSkillTraits.size(); ++t) traitTicked[t] = Ticked(sheet, kSkillTraits[t]);
+
   for (const SkillFormula& f : kSkillFormulas) {
-    double sum = 0;
-    for (const Stat s : f.stats) sum += stat[Index(s)];
-    const bool tagged = sheet.State(TagBox(f.skill)) == 1;
-    values[Index(f.skill)] = f.base + f.factor * sum + (tagged ? kTagBonus : 0);
+    const double statistics = stat[Index(f.first)] + (f.second ? stat[Index(*f.second)] : 0);
+    double value = f.base + f.factor * statistics + (Ticked(sheet, TagBox(f.skill)) ? kTagBonus : 0);
+    const SkillAdjustments& adjustments = kTraitAdjustments[Index(f.skill)];
+    for (std::size_t t = 0; t < kSkillTraits.size(); ++t) {
+      if (traitTicked[t]) value += adjustments.points[t];
+    }
+    sheet.SetText(ValueField(f.skill), TextFromNumber(value) + "%");
   }
-
-  for (const Trait trait : {Trait::goodnature, Trait::hamfist, Trait::gifted, Trait::techwizard, Trait::skilled}) {
-    AdjustBy(sheet, values, trait);
-  }
-
-  for (const Skill skill : kAllSkills) sheet.SetText(ValueField(skill), TextFromNumber(values[Index(skill)]) + "%");
 }
 
 }  // namespace cindral

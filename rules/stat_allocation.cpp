@@ -9,7 +9,7 @@ namespace {
 const Limit* LimitFor(const Sheet& sheet, Stat stat) {
   const auto race = CurrentRace(sheet);
   if (!race) return nullptr;
-  return &kRaceLimits[static_cast<std::size_t>(*race)][Index(stat)];
+  return &kRaceLimits[static_cast<std::size_t>(*race)].limits[Index(stat)];
 }
 
 }  // namespace

@@ -65,13 +65,8 @@ constexpr std::array<RaceTraits, kTraitCount> kRaceTraits = {{
 }};
 // clang-format on
 
-constexpr bool InTraitOrder() {
-  for (std::size_t t = 0; t < kTraitCount; ++t) {
-    if (Index(kRaceTraits[t].trait) != t) return false;
-  }
-  return true;
-}
-static_assert(InTraitOrder(), "the race trait table is walked in trait order");
+static_assert(InKeyOrder(kRaceTraits, [](const RaceTraits& r) { return r.trait; }),
+              "the race trait table is walked in trait order");
 
 }  // namespace
 

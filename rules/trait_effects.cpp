@@ -36,7 +36,7 @@ struct TraitEffect {
 };
 
 // clang-format off
-const TraitEffect kTraitEffects[] = {
+constexpr std::array<TraitEffect, kTraitCount> kTraitEffects = {{
     {Trait::fastmet,      {},                                 Recompute::Standard},
     {Trait::bruiser,      {{Field::st, +2}},                  Recompute::Standard},
     {Trait::smallframe,   {{Field::ag, +1}},                  Recompute::Standard},
@@ -67,8 +67,10 @@ const TraitEffect kTraitEffects[] = {
     {Trait::targetcomp,   {},                                 Recompute::Standard},
     {Trait::empshield,    {},                                 Recompute::Standard},
     {Trait::betasoft,     {{Field::tags, +1}},                Recompute::Standard},
-};
+}};
 // clang-format on
+static_assert(InKeyOrder(kTraitEffects, [](const TraitEffect& e) { return e.trait; }),
+              "the trait effects stand in trait order");
 
 const TraitEffect& EffectOf(Trait trait) { return kTraitEffects[Index(trait)]; }
 
@@ -110,11 +112,13 @@ void TraitBox_Click(Sheet& sheet, Trait trait) {
   const TraitEffect& effect = EffectOf(trait);
   const bool ticked = sheet.State(TraitBox(trait)) == 1;
   CountTrait(sheet, trait);
+  bool tagsChanged = false;
   for (const DirectChange& change : effect.changes) {
     sheet.SetNumber(change.field, sheet.Number(change.field) + (ticked ? change.amount : -change.amount));
+    tagsChanged = tagsChanged || change.field == Field::tags;
   }
   // A changed Tags Left opens or closes the tag boxes at once.
-  if (trait == Trait::betasoft) UpdateTagBoxes(sheet);
+  if (tagsChanged) UpdateTagBoxes(sheet);
   RunRecomputations(sheet, effect.recompute, ticked);
   sheet.SetText(Field::info, TraitHelp(trait));
 }

@@ -76,4 +76,8 @@ class Sheet {
   SheetObserver* observer_ = nullptr;
 };
 
+// Whether a box, or a trait's box, is ticked.
+inline bool Ticked(const Sheet& sheet, Box box) { return sheet.State(box) == 1; }
+inline bool Ticked(const Sheet& sheet, Trait trait) { return Ticked(sheet, TraitBox(trait)); }
+
 }  // namespace cindral
