@@ -1,15 +1,15 @@
-// Names a screen reader says for every control, kept current as the sheet
-// changes.
+#include "accessibility.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <array>
 #include <vector>
 
 #include "character_window.h"
 #include "desktop_support.h"
 #include "help_texts.h"
+#include "qt_text.h"
 #include "stat_allocation.h"
 #include "window_layout.h"
 
@@ -17,15 +17,9 @@ namespace cindral {
 
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // The window shows the statistics by abbreviation; a listener hears them
 // spelled out.
-constexpr std::array<std::string_view, kStatCount> kStatNames = {
-    "Strength", "Perception", "Endurance", "Charisma", "Intelligence", "Agility", "Luck",
-};
-
-QString StatName(Stat stat) { return Q(kStatNames[Index(stat)]); }
+QString StatName(Stat stat) { return Q(kStats[Index(stat)].name); }
 
 void SetName(QWidget* widget, const QString& name) {
   // A change of name is announced; an unchanged one is not repeated.
@@ -33,7 +27,7 @@ void SetName(QWidget* widget, const QString& name) {
 }
 
 QString CaptionText(const CharacterWindow& window, std::string_view control) {
-  const auto* caption = qobject_cast<const QLabel*>(ControlNamed(window, CaptionBeside(control)));
+  const auto* caption = qobject_cast<const QLabel*>(ControlNamed(window, CaptionOf(control)));
   return caption ? caption->text() : QString();
 }
 
@@ -50,7 +44,7 @@ class AccessibleNames : public QObject {
       SetName(ControlNamed(window, b.name), StatName(b.stat) + (b.step > 0 ? QStringLiteral(", plus") : QStringLiteral(", minus")));
     }
     SetName(ControlNamed(window, "Command1"), QStringLiteral("About"));
-    for (const ButtonPlace& p : BoxPlaces()) {
+    for (const ControlPlace& p : BoxPlaces()) {
       const auto box = FindBox(p.name);
       const QString caption = CaptionText(window, p.name);
       SetName(ControlNamed(window, p.name), box && IsTagBox(*box) ? caption + QStringLiteral(", tag") : caption);
@@ -71,6 +65,7 @@ class AccessibleNames : public QObject {
     SetName(ControlNamed(window, "info"), QStringLiteral("Information"));
 
     for (const LabelPlace& p : LabelPlaces()) {
+      if (p.look == Look::Panel) continue;  // named above, described by its text
       QWidget* w = ControlNamed(window, p.name);
       const auto field = FindField(p.name);
       if (!w || !field) {
@@ -82,7 +77,7 @@ class AccessibleNames : public QObject {
     }
     // The statistic abbreviations say the statistic.
     for (const StatButton& b : kStatButtons) {
-      if (b.step > 0) SetName(ControlNamed(window, CaptionBeside(b.name)), StatName(b.stat));
+      if (b.step > 0) SetName(ControlNamed(window, CaptionOf(b.name)), StatName(b.stat));
     }
     Refresh();
   }
@@ -97,8 +92,8 @@ class AccessibleNames : public QObject {
 
  private:
   QString ValueCaption(Field field, std::string_view name) const {
-    for (std::size_t s = 0; s < kStatCount; ++s) {
-      if (FieldOf(static_cast<Stat>(s)) == field) return StatName(static_cast<Stat>(s));
+    for (const StatInfo& stat : kStats) {
+      if (stat.field == field) return StatName(stat.stat);
     }
     return CaptionText(window_, name);
   }

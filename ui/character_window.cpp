@@ -1,19 +1,14 @@
 #include "character_window.h"
 
-#include <QApplication>
 #include <QFont>
-#include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QWheelEvent>
 
 #include "fonts.h"
-#include "race_selection.h"
-#include "window_layout.h"
+#include "qt_text.h"
 
 namespace cindral {
 
@@ -31,8 +26,6 @@ QFont WindowFont(double pointSize = kDefaultPointSize, bool bold = false) {
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;
 }
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QRect ToQRect(const Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
 
@@ -58,57 +51,23 @@ void ApplyLook(QLabel& label, Look look) {
       Paint(label, kGreen, &kBlack);
       label.setFont(WindowFont(kCaptionPointSize, true));
       break;
+    case Look::Panel:
+      // Dark text on light grey, wrapped at word boundaries, from the top
+      // left; what does not fit is cut off.
+      Paint(label, kBlack, &kLightGrey);
+      label.setWordWrap(true);
+      break;
   }
 }
 
-// A frame drawn by hand: black, a thin grey border, its caption set into
-// the top edge. Drawn directly rather than through a style sheet, which
-// costs more at start-up than the rest of the window's frames together.
-class SheetFrame : public QGroupBox {
- public:
-  SheetFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
-  void SetCaptionColour(const QColor& colour) { captionColour_ = colour; }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), kBlack);
-    const QFontMetrics metrics(font());
-    const int edge = metrics.height() / 2;
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawRect(QRect(0, edge, width() - 1, height() - edge - 1));
-    const int textWidth = metrics.horizontalAdvance(title());
-    const QRect caption(6, 0, textWidth + 4, metrics.height());
-    painter.fillRect(caption, kBlack);
-    painter.setPen(captionColour_);
-    painter.drawText(caption, Qt::AlignCenter, title());
+const ControlPlace& TextBoxPlace(std::string_view name) {
+  for (const ControlPlace& place : TextBoxPlaces()) {
+    if (place.name == name) return place;
   }
-
- private:
-  QColor captionColour_ = kGreen;
-};
+  return TextBoxPlaces().front();
+}
 
 }  // namespace
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  QLabel::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-}
-
-RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {
-  setEditable(true);
-  setInsertPolicy(QComboBox::NoInsert);
-  // No completion: what the player types stays exactly as typed.
-  setCompleter(nullptr);
-  for (const std::string_view name : kRaceList) addItem(Q(name));
-  // Left alone, an editable combo box matches the typed text to an entry
-  // when editing finishes (Enter or leaving the box) and reports that as a
-  // pick; here only a pick from the list is a pick.
-  disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-  disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
-}
-
-void RaceBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("CharacterWindow"));
@@ -157,12 +116,11 @@ CharacterWindow::~CharacterWindow() { engine_.sheet().SetObserver(nullptr); }
 void CharacterWindow::BuildFrames() {
   frames_[static_cast<std::size_t>(Frame::Window)] = this;
   for (const FramePlace& place : FramePlaces()) {
-    auto* frame = new SheetFrame(Q(place.caption), this);
+    auto* frame = new SheetFrame(Q(place.caption), place.greyCaption ? kLightGrey : kGreen, this);
     frame->setObjectName(Q(place.name));
     frame->setGeometry(ToQRect(place.rect));
     const double captionSize = place.captionPointSize > 0 ? place.captionPointSize : kDefaultPointSize;
     frame->setFont(WindowFont(captionSize, place.captionPointSize > 0));
-    frame->SetCaptionColour(place.greyCaption ? kLightGrey : kGreen);
     frame->setFocusPolicy(Qt::NoFocus);
     frames_[static_cast<std::size_t>(place.frame)] = frame;
   }
@@ -170,7 +128,7 @@ void CharacterWindow::BuildFrames() {
 
 void CharacterWindow::BuildLabels() {
   for (const LabelPlace& place : LabelPlaces()) {
-    QWidget* parent = FrameWidget(static_cast<int>(place.frame));
+    QWidget* parent = FrameWidget(place.frame);
     const auto reacting = FindControl(place.name);
     QLabel* label = nullptr;
     if (reacting) {
@@ -190,27 +148,11 @@ void CharacterWindow::BuildLabels() {
     label->setText(Q(place.text));
     if (const auto field = FindField(place.name)) fieldLabels_[Index(*field)] = label;
   }
-
-  // The information panel: dark text on light grey, wrapped at word
-  // boundaries, from the top left; what does not fit is cut off.
-  auto* info = new QLabel(FrameWidget(static_cast<int>(Frame::Information)));
-  info->setObjectName(QStringLiteral("info"));
-  info->setGeometry(8, 24, 161, 337);
-  info->setTextFormat(Qt::PlainText);
-  info->setWordWrap(true);
-  info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  info->setFont(WindowFont());
-  QPalette palette = info->palette();
-  palette.setColor(QPalette::Window, kLightGrey);
-  palette.setColor(QPalette::WindowText, kBlack);
-  info->setPalette(palette);
-  info->setAutoFillBackground(true);
-  fieldLabels_[Index(Field::info)] = info;
 }
 
 void CharacterWindow::BuildButtons() {
-  for (const ButtonPlace& place : ButtonPlaces()) {
-    auto* button = new QPushButton(Q(place.text), FrameWidget(static_cast<int>(place.frame)));
+  for (const ControlPlace& place : ButtonPlaces()) {
+    auto* button = new QPushButton(Q(place.text), FrameWidget(place.frame));
     button->setObjectName(Q(place.name));
     button->setGeometry(ToQRect(place.rect));
     button->setFont(WindowFont());
@@ -221,8 +163,8 @@ void CharacterWindow::BuildButtons() {
 }
 
 void CharacterWindow::BuildBoxes() {
-  for (const ButtonPlace& place : BoxPlaces()) {
-    auto* box = new SheetBox(FrameWidget(static_cast<int>(place.frame)));
+  for (const ControlPlace& place : BoxPlaces()) {
+    auto* box = new SheetBox(FrameWidget(place.frame));
     box->setObjectName(Q(place.name));
     box->setGeometry(ToQRect(place.rect));
     const std::string_view name = place.name;
@@ -232,17 +174,19 @@ void CharacterWindow::BuildBoxes() {
 }
 
 void CharacterWindow::BuildTopControls() {
-  name_ = new QLineEdit(this);
-  name_->setObjectName(QStringLiteral("Name"));
-  name_->setGeometry(168, 16, 145, 19);
+  const ControlPlace& name = TextBoxPlace("Name");
+  name_ = new QLineEdit(FrameWidget(name.frame));
+  name_->setObjectName(Q(name.name));
+  name_->setGeometry(ToQRect(name.rect));
   name_->setFont(WindowFont());
   name_->setText(Q(engine_.sheet().Text(Field::Name)));
   connect(name_, &QLineEdit::textEdited, this,
           [this](const QString& text) { Handle([this, text] { engine_.TypeName(text.toStdString()); }); });
 
-  race_ = new RaceBox(this);
-  race_->setObjectName(QStringLiteral("race"));
-  race_->setGeometry(312, 16, 113, 21);
+  const ControlPlace& race = TextBoxPlace("race");
+  race_ = new RaceBox(FrameWidget(race.frame));
+  race_->setObjectName(Q(race.name));
+  race_->setGeometry(ToQRect(race.rect));
   race_->setFont(WindowFont());
   race_->setEditText(Q(engine_.sheet().Text(Field::race)));
   connect(race_, &QComboBox::editTextChanged, this, [this](const QString& text) {
@@ -254,10 +198,10 @@ void CharacterWindow::BuildTopControls() {
     Handle([this, &picked] { engine_.PickRace(picked); });
   });
 
-  auto* extraFrame = FrameWidget(static_cast<int>(Frame::Extra));
-  extra_ = new QPlainTextEdit(extraFrame);
-  extra_->setObjectName(QStringLiteral("extra"));
-  extra_->setGeometry(8, 16, 305, 113);
+  const ControlPlace& extra = TextBoxPlace("extra");
+  extra_ = new QPlainTextEdit(FrameWidget(extra.frame));
+  extra_->setObjectName(Q(extra.name));
+  extra_->setGeometry(ToQRect(extra.rect));
   extra_->setReadOnly(true);
   extra_->setTabChangesFocus(true);
   extra_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

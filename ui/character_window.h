@@ -4,62 +4,21 @@
 // what the sheet holds.
 #pragma once
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QHash>
-#include <QLabel>
 #include <QWidget>
 #include <array>
 #include <bitset>
 #include <string_view>
 
+#include "controls.h"
 #include "events.h"
+#include "window_layout.h"
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace cindral {
-
-// A label that reports a click; captions and the counter `tags` use it.
-class ClickLabel : public QLabel {
-  Q_OBJECT
- public:
-  using QLabel::QLabel;
-
- signals:
-  void clicked();
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
-// A tick box that does not tick itself: a click asks the engine, and the
-// box then shows the state the sheet holds.
-class SheetBox : public QCheckBox {
-  Q_OBJECT
- public:
-  using QCheckBox::QCheckBox;
-
- signals:
-  void clickRequested();
-
- protected:
-  void nextCheckState() override { emit clickRequested(); }
-};
-
-// The race drop-down: a pick from its list is a pick; typing, Enter and
-// leaving the box only change the race text.
-class RaceBox : public QComboBox {
-  Q_OBJECT
- public:
-  explicit RaceBox(QWidget* parent);
-
- protected:
-  // A turn of the mouse wheel over the box would pick the next race and
-  // wipe the character; only a deliberate pick from the list does that.
-  void wheelEvent(QWheelEvent* event) override;
-};
 
 class CharacterWindow : public QWidget, private SheetObserver {
   Q_OBJECT
@@ -94,10 +53,10 @@ class CharacterWindow : public QWidget, private SheetObserver {
   template <typename Event>
   void Handle(Event&& event);
 
-  QWidget* FrameWidget(int frame) const { return frames_[static_cast<std::size_t>(frame)]; }
+  QWidget* FrameWidget(Frame frame) const { return frames_[static_cast<std::size_t>(frame)]; }
 
   Engine engine_;
-  std::array<QWidget*, 7> frames_{};
+  std::array<QWidget*, kFrameCount> frames_{};
   std::array<QLabel*, kFieldCount> fieldLabels_{};
   std::array<SheetBox*, kBoxCount> boxes_{};
   RaceBox* race_ = nullptr;

@@ -1,4 +1,5 @@
-// Keys for what the mouse does that the widgets do not already offer.
+#include "keyboard.h"
+
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,7 +60,7 @@ class KeyboardHelp : public QObject {
 
     if (auto* box = qobject_cast<QCheckBox*>(watched); box && key->key() == Qt::Key_F1) {
       const std::string name = box->objectName().toStdString();
-      if (const std::string_view caption = CaptionBeside(name); !HelpFor(caption).empty()) ShowCaptionText(caption);
+      if (const std::string_view caption = CaptionOf(name); !HelpFor(caption).empty()) ShowCaptionText(caption);
       return true;
     }
     // Outside a dialog a push button answers only Space; Enter presses it too.
@@ -127,7 +128,7 @@ class RaceListFollowsTheRaceShown : public QObject {
 void AddKeyboardSupport(CharacterWindow& window) {
   auto* help = new KeyboardHelp(window);
   for (const auto places : {BoxPlaces(), ButtonPlaces()}) {
-    for (const ButtonPlace& p : places) {
+    for (const ControlPlace& p : places) {
       if (QWidget* w = ControlNamed(window, p.name)) w->installEventFilter(help);
     }
   }

@@ -1,4 +1,5 @@
-// Tooltips that tell the player why a tick box cannot be ticked.
+#include "tooltips.h"
+
 #include <QWidget>
 
 #include "character_window.h"
@@ -18,12 +19,12 @@ void SetTip(QWidget* widget, const QString& tip) {
 // enabled flags, so every box is looked at after every event.
 void ShowReasons(CharacterWindow& window) {
   const Sheet& sheet = window.engine().sheet();
-  for (const ButtonPlace& p : BoxPlaces()) {
+  for (const ControlPlace& p : BoxPlaces()) {
     const auto box = FindBox(p.name);
     if (!box) continue;
     const QString reason = QString::fromStdString(DisabledReason(sheet, *box));
     SetTip(ControlNamed(window, p.name), reason);
-    SetTip(ControlNamed(window, CaptionBeside(p.name)), reason);
+    SetTip(ControlNamed(window, CaptionOf(p.name)), reason);
   }
 }
 

@@ -1,5 +1,11 @@
 #include "window_layout.h"
 
+#include <algorithm>
+#include <array>
+
+#include "fields.h"
+#include "stat_allocation.h"
+
 namespace cindral {
 
 namespace {
@@ -14,202 +20,76 @@ constexpr FramePlace kFrames[] = {
     {Frame::Extra,          "Frame6", "Extra",           {312, 400, 321, 137}, false, 0},
 };
 
-// Rows stand 16 pixels apart, 17 high; the labels without a name of their
-// own (abbreviations, "Char Points", "Traits Left") carry numbers no click
-// handler uses.
-constexpr LabelPlace kLabels[] = {
-    // Primary Stats: abbreviation, value; "+" and "-" are buttons
-    {"Label75", Frame::PrimaryStats, {8, 16, 25, 17}, "ST", Look::BoldGreenOnBlack, false},
-    {"st", Frame::PrimaryStats, {40, 16, 17, 17}, "", Look::GreenOnBlack, false},
-    {"Label76", Frame::PrimaryStats, {8, 32, 25, 17}, "PE", Look::BoldGreenOnBlack, false},
-    {"pe", Frame::PrimaryStats, {40, 32, 17, 17}, "", Look::GreenOnBlack, false},
-    {"Label77", Frame::PrimaryStats, {8, 48, 25, 17}, "EN", Look::BoldGreenOnBlack, false},
-    {"en", Frame::PrimaryStats, {40, 48, 17, 17}, "", Look::GreenOnBlack, false},
-    {"Label78", Frame::PrimaryStats, {8, 64, 25, 17}, "CH", Look::BoldGreenOnBlack, false},
-    {"ch", Frame::PrimaryStats, {40, 64, 17, 17}, "", Look::GreenOnBlack, false},
-    {"Label79", Frame::PrimaryStats, {8, 80, 25, 17}, "IN", Look::BoldGreenOnBlack, false},
-    {"intel", Frame::PrimaryStats, {40, 80, 17, 17}, "", Look::GreenOnBlack, false},
-    {"Label80", Frame::PrimaryStats, {8, 96, 25, 17}, "AG", Look::BoldGreenOnBlack, false},
-    {"ag", Frame::PrimaryStats, {40, 96, 17, 17}, "", Look::GreenOnBlack, false},
-    {"Label81", Frame::PrimaryStats, {8, 112, 25, 17}, "LU", Look::BoldGreenOnBlack, false},
-    {"lu", Frame::PrimaryStats, {40, 112, 17, 17}, "", Look::GreenOnBlack, false},
-    {"Label82", Frame::PrimaryStats, {8, 136, 57, 17}, "Char Points", Look::GreenOnBlack, false},
-    {"chpoint", Frame::PrimaryStats, {72, 136, 25, 17}, "", Look::GreenOnBlack, false},
-    // Secondary Stats: caption, value
-    {"Label48", Frame::SecondaryStats, {8, 16, 65, 17}, "Hit Points", Look::GreenOnBlack, false},
-    {"hp", Frame::SecondaryStats, {120, 16, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label59", Frame::SecondaryStats, {8, 32, 65, 17}, "Armor Class", Look::GreenOnBlack, false},
-    {"ac", Frame::SecondaryStats, {120, 32, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label60", Frame::SecondaryStats, {8, 48, 65, 17}, "Melee Dmg.", Look::GreenOnBlack, false},
-    {"md", Frame::SecondaryStats, {120, 48, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label61", Frame::SecondaryStats, {8, 64, 65, 17}, "Bonus Dmg.", Look::GreenOnBlack, false},
-    {"bd", Frame::SecondaryStats, {120, 64, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label62", Frame::SecondaryStats, {8, 80, 65, 17}, "Damage Res.", Look::GreenOnBlack, false},
-    {"dres", Frame::SecondaryStats, {120, 80, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label63", Frame::SecondaryStats, {8, 96, 65, 17}, "Poison Res.", Look::GreenOnBlack, false},
-    {"pres", Frame::SecondaryStats, {120, 96, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label64", Frame::SecondaryStats, {8, 112, 65, 17}, "Rad Res.", Look::GreenOnBlack, false},
-    {"rres", Frame::SecondaryStats, {120, 112, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label65", Frame::SecondaryStats, {8, 128, 65, 17}, "Gas Res.", Look::GreenOnBlack, false},
-    {"gres", Frame::SecondaryStats, {120, 128, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label66", Frame::SecondaryStats, {8, 144, 73, 17}, "Electricity Res.", Look::GreenOnBlack, false},
-    {"eres", Frame::SecondaryStats, {120, 144, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label67", Frame::SecondaryStats, {8, 160, 73, 17}, "Action Pts.", Look::GreenOnBlack, false},
-    {"ap", Frame::SecondaryStats, {120, 160, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label68", Frame::SecondaryStats, {8, 176, 73, 17}, "Carry Wt.", Look::GreenOnBlack, false},
-    {"carrywt", Frame::SecondaryStats, {120, 176, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label69", Frame::SecondaryStats, {8, 192, 73, 17}, "Heal Rate", Look::GreenOnBlack, false},
-    {"hr", Frame::SecondaryStats, {120, 192, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label70", Frame::SecondaryStats, {8, 208, 73, 17}, "Crit. Chance", Look::GreenOnBlack, false},
-    {"cc", Frame::SecondaryStats, {120, 208, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label71", Frame::SecondaryStats, {8, 224, 73, 17}, "Sequence", Look::GreenOnBlack, false},
-    {"seq", Frame::SecondaryStats, {120, 224, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label72", Frame::SecondaryStats, {8, 240, 73, 17}, "Skill Rate", Look::GreenOnBlack, false},
-    {"skillrate", Frame::SecondaryStats, {120, 240, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label73", Frame::SecondaryStats, {8, 256, 73, 17}, "Perk Rate", Look::GreenOnBlack, false},
-    {"perkrate", Frame::SecondaryStats, {120, 256, 25, 17}, "", Look::GreenTransparent, true},
-    {"Label74", Frame::SecondaryStats, {8, 272, 73, 17}, "HP Rate", Look::GreenOnBlack, false},
-    {"hprate", Frame::SecondaryStats, {120, 272, 25, 17}, "", Look::GreenTransparent, true},
-    // Traits: caption beside each box
-    {"Label32", Frame::Traits, {32, 16, 73, 17}, "Beta Software", Look::GreenTransparent, false},
-    {"Label17", Frame::Traits, {32, 32, 81, 17}, "Bloody Mess", Look::GreenTransparent, false},
-    {"Label4", Frame::Traits, {32, 48, 81, 17}, "Bruiser", Look::GreenTransparent, false},
-    {"Label25", Frame::Traits, {32, 64, 73, 17}, "Chem. Reliant", Look::GreenTransparent, false},
-    {"Label24", Frame::Traits, {32, 80, 89, 17}, "Chem. Resistance", Look::GreenTransparent, false},
-    {"Label27", Frame::Traits, {32, 96, 73, 17}, "Domesticated", Look::GreenTransparent, false},
-    {"Label33", Frame::Traits, {32, 112, 73, 17}, "EMP Shielding", Look::GreenTransparent, false},
-    {"Label16", Frame::Traits, {32, 128, 81, 17}, "Fast Metabolism", Look::GreenTransparent, false},
-    {"Label6", Frame::Traits, {32, 144, 73, 17}, "Fast Shot", Look::GreenTransparent, false},
-    {"Label30", Frame::Traits, {32, 160, 81, 17}, "Fear The Reaper", Look::GreenTransparent, false},
-    {"Label12", Frame::Traits, {32, 176, 73, 17}, "Finesse", Look::GreenTransparent, false},
-    {"Label21", Frame::Traits, {32, 192, 73, 17}, "Gifted", Look::GreenTransparent, false},
-    {"Label19", Frame::Traits, {32, 208, 73, 17}, "Glowing One", Look::GreenTransparent, false},
-    {"Label26", Frame::Traits, {32, 224, 73, 17}, "Good Natured", Look::GreenTransparent, false},
-    {"Label28", Frame::Traits, {32, 240, 73, 17}, "Ham Fisted", Look::GreenTransparent, false},
-    {"Label8", Frame::Traits, {32, 256, 73, 17}, "Heavy Handed", Look::GreenTransparent, false},
-    {"Label18", Frame::Traits, {32, 272, 73, 17}, "Jinxed", Look::GreenTransparent, false},
-    {"Label10", Frame::Traits, {32, 288, 73, 17}, "Kamikaze", Look::GreenTransparent, false},
-    {"Label23", Frame::Traits, {32, 304, 73, 17}, "Night Person", Look::GreenTransparent, false},
-    {"Label13", Frame::Traits, {32, 320, 73, 17}, "One Hander", Look::GreenTransparent, false},
-    {"Label36", Frame::Traits, {32, 336, 73, 17}, "Rabid", Look::GreenTransparent, false},
-    {"Label20", Frame::Traits, {32, 352, 73, 17}, "Sex Appeal", Look::GreenTransparent, false},
-    {"Label22", Frame::Traits, {32, 368, 73, 17}, "Skilled", Look::GreenTransparent, false},
-    {"Label14", Frame::Traits, {32, 384, 73, 17}, "Small Frame", Look::GreenTransparent, false},
-    {"Label34", Frame::Traits, {32, 400, 97, 17}, "Targetting Computer", Look::GreenTransparent, false},
-    {"Label31", Frame::Traits, {32, 416, 73, 17}, "Tech Wizard", Look::GreenTransparent, false},
-    {"Label35", Frame::Traits, {32, 432, 73, 17}, "Tight Nuts", Look::GreenTransparent, false},
-    {"Label29", Frame::Traits, {32, 448, 73, 17}, "Vat Skin", Look::GreenTransparent, false},
-    {"Label83", Frame::Traits, {8, 472, 57, 17}, "Traits Left", Look::WhiteOnBlack, false},
-    {"traits", Frame::Traits, {128, 472, 9, 17}, "", Look::WhiteOnBlack, false},
-    // Skills: caption and value beside each tag box
-    {"Label39", Frame::Skills, {24, 16, 57, 17}, "Small Guns", Look::GreenOnBlack, false},
-    {"sma", Frame::Skills, {112, 16, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label40", Frame::Skills, {24, 32, 49, 17}, "Big Guns", Look::GreenOnBlack, false},
-    {"big", Frame::Skills, {112, 32, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label41", Frame::Skills, {24, 48, 81, 17}, "Energy Weapons", Look::GreenOnBlack, false},
-    {"ene", Frame::Skills, {112, 48, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label42", Frame::Skills, {24, 64, 49, 17}, "Unarmed", Look::GreenOnBlack, false},
-    {"una", Frame::Skills, {112, 64, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label43", Frame::Skills, {24, 80, 73, 17}, "Melee Weapon", Look::GreenOnBlack, false},
-    {"mel", Frame::Skills, {112, 80, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label44", Frame::Skills, {24, 96, 49, 17}, "Throwing", Look::GreenOnBlack, false},
-    {"thr", Frame::Skills, {112, 96, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label45", Frame::Skills, {24, 112, 49, 17}, "First Aid", Look::GreenOnBlack, false},
-    {"fir", Frame::Skills, {112, 112, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label46", Frame::Skills, {24, 128, 49, 17}, "Doctor", Look::GreenOnBlack, false},
-    {"doc", Frame::Skills, {112, 128, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label49", Frame::Skills, {24, 144, 49, 17}, "Sneak", Look::GreenOnBlack, false},
-    {"sne", Frame::Skills, {112, 144, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label50", Frame::Skills, {24, 160, 49, 17}, "Lockpick", Look::GreenOnBlack, false},
-    {"loc", Frame::Skills, {112, 160, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label51", Frame::Skills, {24, 176, 49, 17}, "Steal", Look::GreenOnBlack, false},
-    {"ste", Frame::Skills, {112, 176, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label52", Frame::Skills, {24, 192, 49, 17}, "Traps", Look::GreenOnBlack, false},
-    {"tra", Frame::Skills, {112, 192, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label53", Frame::Skills, {24, 208, 49, 17}, "Science", Look::GreenOnBlack, false},
-    {"sci", Frame::Skills, {112, 208, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label54", Frame::Skills, {24, 224, 49, 17}, "Repair", Look::GreenOnBlack, false},
-    {"rep", Frame::Skills, {112, 224, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label47", Frame::Skills, {24, 240, 49, 17}, "Pilot", Look::GreenOnBlack, false},
-    {"pil", Frame::Skills, {112, 240, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label55", Frame::Skills, {24, 256, 49, 17}, "Speech", Look::GreenOnBlack, false},
-    {"spe", Frame::Skills, {112, 256, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label56", Frame::Skills, {24, 272, 49, 17}, "Barter", Look::GreenOnBlack, false},
-    {"bar", Frame::Skills, {112, 272, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label57", Frame::Skills, {24, 288, 57, 17}, "Gambling", Look::GreenOnBlack, false},
-    {"gam", Frame::Skills, {112, 288, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label58", Frame::Skills, {24, 304, 65, 17}, "Outdoorsman", Look::GreenOnBlack, false},
-    {"out", Frame::Skills, {112, 304, 25, 17}, "", Look::GreenOnBlack, true},
-    {"Label94", Frame::Skills, {8, 336, 97, 17}, "Tags Left", Look::WhiteOnBlack, false},
-    {"tags", Frame::Skills, {128, 336, 9, 17}, "", Look::WhiteTransparent, false},
+// Every row of a frame stands 16 pixels below the one above and is 17
+// pixels high. A row names its statistic, skill, trait or field; the
+// caption's control name and text come from the sheet's lists.
+
+// Primary Stats: abbreviation at 8 (25 wide, bold), value at 40 (17 wide),
+// "+" at 64 and "-" at 80 (17 wide).
+struct StatRow { Stat stat; int top; };
+constexpr StatRow kStatRows[] = {
+    {Stat::ST, 16}, {Stat::PE, 32}, {Stat::EN, 48}, {Stat::CH, 64},
+    {Stat::IN, 80}, {Stat::AG, 96}, {Stat::LU, 112},
 };
 
-constexpr ButtonPlace kButtons[] = {
-    {"stplu", Frame::PrimaryStats, {64, 16, 17, 17}, "+"},
-    {"stmin", Frame::PrimaryStats, {80, 16, 17, 17}, "-"},
-    {"peplu", Frame::PrimaryStats, {64, 32, 17, 17}, "+"},
-    {"pemin", Frame::PrimaryStats, {80, 32, 17, 17}, "-"},
-    {"enplu", Frame::PrimaryStats, {64, 48, 17, 17}, "+"},
-    {"enmin", Frame::PrimaryStats, {80, 48, 17, 17}, "-"},
-    {"chplu", Frame::PrimaryStats, {64, 64, 17, 17}, "+"},
-    {"chmin", Frame::PrimaryStats, {80, 64, 17, 17}, "-"},
-    {"inplu", Frame::PrimaryStats, {64, 80, 17, 17}, "+"},
-    {"inmin", Frame::PrimaryStats, {80, 80, 17, 17}, "-"},
-    {"agplu", Frame::PrimaryStats, {64, 96, 17, 17}, "+"},
-    {"agmin", Frame::PrimaryStats, {80, 96, 17, 17}, "-"},
-    {"luplu", Frame::PrimaryStats, {64, 112, 17, 17}, "+"},
-    {"lumin", Frame::PrimaryStats, {80, 112, 17, 17}, "-"},
-    {"Command1", Frame::Window, {56, 504, 57, 25}, "About"},
+// Secondary Stats: caption at 8, value at 120 (25 wide, right-aligned, on
+// a transparent background).
+struct SecondaryRow { Field field; int top; int captionWidth; };
+constexpr SecondaryRow kSecondaryRows[] = {
+    {Field::hp,         16, 65}, {Field::ac,        32, 65}, {Field::md,        48, 65},
+    {Field::bd,         64, 65}, {Field::dres,      80, 65}, {Field::pres,      96, 65},
+    {Field::rres,      112, 65}, {Field::gres,     128, 65}, {Field::eres,     144, 73},
+    {Field::ap,        160, 73}, {Field::carrywt,  176, 73}, {Field::hr,       192, 73},
+    {Field::cc,        208, 73}, {Field::seq,      224, 73}, {Field::skillrate, 240, 73},
+    {Field::perkrate,  256, 73}, {Field::hprate,   272, 73},
 };
 
-constexpr ButtonPlace kBoxes[] = {
-    {"betasoft", Frame::Traits, {8, 16, 17, 17}, ""},
-    {"bloody", Frame::Traits, {8, 32, 17, 17}, ""},
-    {"bruiser", Frame::Traits, {8, 48, 17, 17}, ""},
-    {"chemrel", Frame::Traits, {8, 64, 17, 17}, ""},
-    {"chemres", Frame::Traits, {8, 80, 17, 17}, ""},
-    {"domesticated", Frame::Traits, {8, 96, 17, 17}, ""},
-    {"empshield", Frame::Traits, {8, 112, 17, 17}, ""},
-    {"fastmet", Frame::Traits, {8, 128, 17, 17}, ""},
-    {"fastshot", Frame::Traits, {8, 144, 17, 17}, ""},
-    {"fearthereap", Frame::Traits, {8, 160, 17, 17}, ""},
-    {"finesse", Frame::Traits, {8, 176, 17, 17}, ""},
-    {"gifted", Frame::Traits, {8, 192, 17, 17}, ""},
-    {"glowingone", Frame::Traits, {8, 208, 17, 17}, ""},
-    {"goodnature", Frame::Traits, {8, 224, 17, 17}, ""},
-    {"hamfist", Frame::Traits, {8, 240, 17, 17}, ""},
-    {"heavyhand", Frame::Traits, {8, 256, 17, 17}, ""},
-    {"jinx", Frame::Traits, {8, 272, 17, 17}, ""},
-    {"kamikaze", Frame::Traits, {8, 288, 17, 17}, ""},
-    {"nightperson", Frame::Traits, {8, 304, 17, 17}, ""},
-    {"onehand", Frame::Traits, {8, 320, 17, 17}, ""},
-    {"rabid", Frame::Traits, {8, 336, 17, 17}, ""},
-    {"sexappeal", Frame::Traits, {8, 352, 17, 17}, ""},
-    {"skilled", Frame::Traits, {8, 368, 17, 17}, ""},
-    {"smallframe", Frame::Traits, {8, 384, 17, 17}, ""},
-    {"targetcomp", Frame::Traits, {8, 400, 17, 17}, ""},
-    {"techwizard", Frame::Traits, {8, 416, 17, 17}, ""},
-    {"tightnuts", Frame::Traits, {8, 432, 17, 17}, ""},
-    {"vatskin", Frame::Traits, {8, 448, 17, 17}, ""},
-    {"smallguns", Frame::Skills, {8, 16, 17, 17}, ""},
-    {"bigguns", Frame::Skills, {8, 32, 17, 17}, ""},
-    {"energyweapons", Frame::Skills, {8, 48, 17, 17}, ""},
-    {"unarmed", Frame::Skills, {8, 64, 17, 17}, ""},
-    {"melee", Frame::Skills, {8, 80, 17, 17}, ""},
-    {"throwing", Frame::Skills, {8, 96, 17, 17}, ""},
-    {"firstaid", Frame::Skills, {8, 112, 17, 17}, ""},
-    {"doctor", Frame::Skills, {8, 128, 17, 17}, ""},
-    {"sneak", Frame::Skills, {8, 144, 17, 17}, ""},
-    {"lockpick", Frame::Skills, {8, 160, 17, 17}, ""},
-    {"steal", Frame::Skills, {8, 176, 17, 17}, ""},
-    {"traps", Frame::Skills, {8, 192, 17, 17}, ""},
-    {"science", Frame::Skills, {8, 208, 17, 17}, ""},
-    {"repair", Frame::Skills, {8, 224, 17, 17}, ""},
-    {"pilot", Frame::Skills, {8, 240, 17, 17}, ""},
-    {"speech", Frame::Skills, {8, 256, 17, 17}, ""},
-    {"barter", Frame::Skills, {8, 272, 17, 17}, ""},
-    {"gambling", Frame::Skills, {8, 288, 17, 17}, ""},
-    {"outdoorsman", Frame::Skills, {8, 304, 17, 17}, ""},
+// Traits, in the alphabetical order of their captions: box at 8 (17 × 17),
+// caption at 32 on a transparent background.
+struct TraitRow { Trait trait; int top; int captionWidth; };
+constexpr TraitRow kTraitRows[] = {
+    {Trait::betasoft,      16, 73}, {Trait::bloody,       32, 81}, {Trait::bruiser,      48, 81},
+    {Trait::chemrel,       64, 73}, {Trait::chemres,      80, 89}, {Trait::domesticated, 96, 73},
+    {Trait::empshield,    112, 73}, {Trait::fastmet,     128, 81}, {Trait::fastshot,    144, 73},
+    {Trait::fearthereap,  160, 81}, {Trait::finesse,     176, 73}, {Trait::gifted,      192, 73},
+    {Trait::glowingone,   208, 73}, {Trait::goodnature,  224, 73}, {Trait::hamfist,     240, 73},
+    {Trait::heavyhand,    256, 73}, {Trait::jinx,        272, 73}, {Trait::kamikaze,    288, 73},
+    {Trait::nightperson,  304, 73}, {Trait::onehand,     320, 73}, {Trait::rabid,       336, 73},
+    {Trait::sexappeal,    352, 73}, {Trait::skilled,     368, 73}, {Trait::smallframe,  384, 73},
+    {Trait::targetcomp,   400, 97}, {Trait::techwizard,  416, 73}, {Trait::tightnuts,   432, 73},
+    {Trait::vatskin,      448, 73},
+};
+
+// Skills: tag box at 8 (17 × 17), caption at 24, value at 112 (25 wide,
+// right-aligned).
+struct SkillRow { Skill skill; int top; int captionWidth; };
+constexpr SkillRow kSkillRows[] = {
+    {Skill::SmallGuns,      16, 57}, {Skill::BigGuns,     32, 49}, {Skill::EnergyWeapons, 48, 81},
+    {Skill::Unarmed,        64, 49}, {Skill::Melee,       80, 73}, {Skill::Throwing,      96, 49},
+    {Skill::FirstAid,      112, 49}, {Skill::Doctor,     128, 49}, {Skill::Sneak,        144, 49},
+    {Skill::Lockpick,      160, 49}, {Skill::Steal,      176, 49}, {Skill::Traps,        192, 49},
+    {Skill::Science,       208, 49}, {Skill::Repair,     224, 49}, {Skill::Pilot,        240, 49},
+    {Skill::Speech,        256, 49}, {Skill::Barter,     272, 49}, {Skill::Gambling,     288, 57},
+    {Skill::Outdoorsman,   304, 65},
+};
+
+// The three counters, each below its frame's rows.
+struct CounterPlace { Field field; Frame frame; Rect caption; Look captionLook; Rect value; Look valueLook; };
+constexpr CounterPlace kCounterPlaces[] = {
+    {Field::chpoint, Frame::PrimaryStats, {8, 136, 57, 17}, Look::GreenOnBlack, { 72, 136, 25, 17}, Look::GreenOnBlack},
+    {Field::traits,  Frame::Traits,       {8, 472, 57, 17}, Look::WhiteOnBlack, {128, 472,  9, 17}, Look::WhiteOnBlack},
+    {Field::tags,    Frame::Skills,       {8, 336, 97, 17}, Look::WhiteOnBlack, {128, 336,  9, 17}, Look::WhiteTransparent},
+};
+
+// The information panel, filled by the help texts.
+constexpr LabelPlace kPanel = {"info", Frame::Information, {8, 24, 161, 337}, "", Look::Panel, false, ""};
+
+constexpr ControlPlace kAbout = {"Command1", Frame::Window, {56, 504, 57, 25}, "About"};
+
+constexpr ControlPlace kTextBoxes[] = {
+    {"Name",  Frame::Window, {168, 16, 145, 19}, ""},
+    {"race",  Frame::Window, {312, 16, 113, 21}, ""},
+    {"extra", Frame::Extra,  {  8, 16, 305, 113}, ""},
 };
 
 constexpr std::string_view kFocusOrder[] = {
@@ -224,12 +104,123 @@ constexpr std::string_view kFocusOrder[] = {
 };
 // clang-format on
 
+static_assert(std::size(kStatRows) == kStatCount && std::size(kSecondaryRows) == kSecondaryStatCount &&
+                  std::size(kTraitRows) == kTraitCount && std::size(kSkillRows) == kSkillCount,
+              "every statistic, secondary statistic, trait and skill has its row");
+
+constexpr bool EachTraitOnce() {
+  std::array<int, kTraitCount> seen{};
+  for (const TraitRow& row : kTraitRows) ++seen[Index(row.trait)];
+  return std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; });
+}
+static_assert(EachTraitOnce(), "every trait box stands in the window once");
+
+constexpr std::string_view CaptionOfCounter(Field field) {
+  for (const CaptionedField& c : kCounters) {
+    if (c.field == field) return c.captionLabel;
+  }
+  return {};
+}
+
+constexpr std::string_view CaptionTextOfCounter(Field field) {
+  for (const CaptionedField& c : kCounters) {
+    if (c.field == field) return c.caption;
+  }
+  return {};
+}
+
+constexpr std::size_t kLabelCount = 2 * kStatCount + 2 * kSecondaryStatCount + kTraitCount + 2 * kSkillCount +
+                                    2 * std::size(kCounterPlaces) + 1;
+
+// Every label, in the order they stand. Counters follow their frame's rows.
+constexpr std::array<LabelPlace, kLabelCount> kLabels = [] {
+  std::array<LabelPlace, kLabelCount> labels{};
+  std::size_t n = 0;
+  const auto counter = [&](Field field) {
+    for (const CounterPlace& c : kCounterPlaces) {
+      if (c.field != field) continue;
+      labels[n++] = {CaptionOfCounter(field), c.frame, c.caption, CaptionTextOfCounter(field), c.captionLook, false,
+                     NameOf(field)};
+      labels[n++] = {NameOf(field), c.frame, c.value, "", c.valueLook, false, ""};
+    }
+  };
+  for (const StatRow& row : kStatRows) {
+    const StatInfo& stat = kStats[Index(row.stat)];
+    labels[n++] = {stat.captionLabel, Frame::PrimaryStats, {8, row.top, 25, 17}, stat.caption,
+                   Look::BoldGreenOnBlack, false, NameOf(stat.field)};
+    labels[n++] = {NameOf(stat.field), Frame::PrimaryStats, {40, row.top, 17, 17}, "", Look::GreenOnBlack, false, ""};
+  }
+  counter(Field::chpoint);
+  for (const SecondaryRow& row : kSecondaryRows) {
+    for (const CaptionedField& stat : kSecondaryStats) {
+      if (stat.field != row.field) continue;
+      labels[n++] = {stat.captionLabel, Frame::SecondaryStats, {8, row.top, row.captionWidth, 17}, stat.caption,
+                     Look::GreenOnBlack, false, NameOf(stat.field)};
+      labels[n++] = {NameOf(stat.field), Frame::SecondaryStats, {120, row.top, 25, 17}, "", Look::GreenTransparent,
+                     true, ""};
+    }
+  }
+  for (const TraitRow& row : kTraitRows) {
+    const TraitInfo& trait = kTraits[Index(row.trait)];
+    labels[n++] = {trait.captionLabel, Frame::Traits, {32, row.top, row.captionWidth, 17}, trait.caption,
+                   Look::GreenTransparent, false, NameOf(trait.box)};
+  }
+  counter(Field::traits);
+  for (const SkillRow& row : kSkillRows) {
+    const SkillInfo& skill = kSkills[Index(row.skill)];
+    labels[n++] = {skill.captionLabel, Frame::Skills, {24, row.top, row.captionWidth, 17}, skill.caption,
+                   Look::GreenOnBlack, false, NameOf(skill.box)};
+    labels[n++] = {NameOf(skill.value), Frame::Skills, {112, row.top, 25, 17}, "", Look::GreenOnBlack, true, ""};
+  }
+  counter(Field::tags);
+  labels[n++] = kPanel;
+  return labels;
+}();
+
+constexpr std::array<ControlPlace, 2 * kStatCount + 1> kButtons = [] {
+  std::array<ControlPlace, 2 * kStatCount + 1> buttons{};
+  std::size_t n = 0;
+  for (const StatRow& row : kStatRows) {
+    const StatInfo& stat = kStats[Index(row.stat)];
+    buttons[n++] = {stat.plus, Frame::PrimaryStats, {64, row.top, 17, 17}, "+"};
+    buttons[n++] = {stat.minus, Frame::PrimaryStats, {80, row.top, 17, 17}, "-"};
+  }
+  buttons[n++] = kAbout;
+  return buttons;
+}();
+
+// The trait boxes in their frame's order, then the skills' tag boxes.
+constexpr std::array<ControlPlace, kBoxCount> kBoxes = [] {
+  std::array<ControlPlace, kBoxCount> boxes{};
+  std::size_t n = 0;
+  for (const TraitRow& row : kTraitRows) boxes[n++] = {NameOf(TraitBox(row.trait)), Frame::Traits, {8, row.top, 17, 17}, ""};
+  for (const SkillRow& row : kSkillRows) boxes[n++] = {NameOf(TagBox(row.skill)), Frame::Skills, {8, row.top, 17, 17}, ""};
+  return boxes;
+}();
+
 }  // namespace
 
 std::span<const FramePlace> FramePlaces() { return kFrames; }
 std::span<const LabelPlace> LabelPlaces() { return kLabels; }
-std::span<const ButtonPlace> ButtonPlaces() { return kButtons; }
-std::span<const ButtonPlace> BoxPlaces() { return kBoxes; }
+std::span<const ControlPlace> ButtonPlaces() { return kButtons; }
+std::span<const ControlPlace> BoxPlaces() { return kBoxes; }
+std::span<const ControlPlace> TextBoxPlaces() { return kTextBoxes; }
 std::span<const std::string_view> FocusOrder() { return kFocusOrder; }
+
+std::string_view CaptionOf(std::string_view control) {
+  if (control.empty()) return {};
+  // A statistic's buttons are named by the abbreviation of their statistic.
+  for (const StatButton& button : kStatButtons) {
+    if (button.name == control) control = NameOf(FieldOf(button.stat));
+  }
+  // A skill's value field is named by the caption that names its tag box.
+  for (const SkillInfo& skill : kSkills) {
+    if (NameOf(skill.value) == control) control = NameOf(skill.box);
+  }
+  for (const LabelPlace& label : kLabels) {
+    if (label.names == control) return label.name;
+  }
+  return {};
+}
 
 }  // namespace cindral

@@ -1,14 +1,15 @@
 // Where every control of the window stands and how it looks: positions in
-// pixels at 96 dpi, relative to the frame that holds the control.
+// pixels at 96 dpi, relative to the frame that holds the control, and which
+// caption names which control. The window's code places nothing itself.
 #pragma once
 
-#include <array>
 #include <span>
 #include <string_view>
 
 namespace cindral {
 
 enum class Frame : unsigned char { PrimaryStats, SecondaryStats, Traits, Skills, Information, Extra, Window };
+inline constexpr int kFrameCount = 7;
 
 enum class Look : unsigned char {
   GreenOnBlack,
@@ -16,6 +17,7 @@ enum class Look : unsigned char {
   WhiteOnBlack,
   WhiteTransparent,
   BoldGreenOnBlack,  // the statistic abbreviations
+  Panel,             // the information panel: dark text on light grey, wrapped
 };
 
 struct Rect {
@@ -27,12 +29,13 @@ struct FramePlace {
   std::string_view name;
   std::string_view caption;
   Rect rect;
-  bool greyCaption;        // "Information" has a light grey caption, the others green
-  double captionPointSize; // 0: the default font
+  bool greyCaption;         // "Information" has a light grey caption, the others green
+  double captionPointSize;  // 0: the default font
 };
 
-// A caption or value label: its name, where it stands, its text at start
-// ("" for a field that mirrors the sheet) and its look.
+// A caption, a value field, a counter or the information panel: its name,
+// where it stands, its text at start ("" for a field that mirrors the
+// sheet), its look, and for a caption the control it names ("" for none).
 struct LabelPlace {
   std::string_view name;
   Frame frame;
@@ -40,10 +43,12 @@ struct LabelPlace {
   std::string_view text;
   Look look;
   bool rightAligned;
+  std::string_view names;
 };
 
-// A "+" or "-" button, a tick box or the About button.
-struct ButtonPlace {
+// A "+" or "-" button, a tick box, the About button, the name box, the race
+// box or the notes box.
+struct ControlPlace {
   std::string_view name;
   Frame frame;
   Rect rect;
@@ -51,12 +56,21 @@ struct ButtonPlace {
 };
 
 std::span<const FramePlace> FramePlaces();
+// The labels in the order they stand: Primary Stats, Secondary Stats,
+// Traits, Skills (each top to bottom, caption before value), the panel last.
 std::span<const LabelPlace> LabelPlaces();
-std::span<const ButtonPlace> ButtonPlaces();  // the fourteen buttons and About
-std::span<const ButtonPlace> BoxPlaces();     // the forty-seven tick boxes
+std::span<const ControlPlace> ButtonPlaces();  // the fourteen buttons and About
+std::span<const ControlPlace> BoxPlaces();     // the forty-seven tick boxes
+// The name box `Name`, the race box `race` and the notes box `extra`.
+std::span<const ControlPlace> TextBoxPlaces();
 
 // The controls that take keyboard focus, in the order Tab walks them.
 std::span<const std::string_view> FocusOrder();
+
+// The caption that names a control: a tick box's caption, a value field's,
+// a statistic button's abbreviation ("Label4" for `bruiser`, "Label39" for
+// `smallguns` and `sma`, "Label75" for `st` and `stplu`); "" for none.
+std::string_view CaptionOf(std::string_view control);
 
 inline constexpr int kClientWidth = 639;
 inline constexpr int kClientHeight = 549;

@@ -124,7 +124,7 @@ class DesktopTests : public QObject {
   }
   QString Tip(const char* name) { return Find(name)->toolTip(); }
   QString CaptionTip(std::string_view box) {
-    return Find(std::string(cindral::CaptionBeside(box)).c_str())->toolTip();
+    return Find(std::string(cindral::CaptionOf(box)).c_str())->toolTip();
   }
 
  private slots:
