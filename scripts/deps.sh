@@ -8,6 +8,9 @@ packages=(
   googletest libgtest-dev
   fonts-liberation
   dpkg-dev file desktop-file-utils appstream
+  librsvg2-bin                         # renders the icon at build time
+  lintian man-db                       # the package test: the package checker, the manual page
+  weston qt6-wayland xvfb x11-utils    # the package test: the window on Wayland and on X11
   locales
 )
 [ "${1:-}" != --fuzz ] || { shift; packages+=(clang-14 libclang-rt-14-dev); }  # scripts/fuzz.sh: clang 14 and its libFuzzer
