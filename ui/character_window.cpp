@@ -29,34 +29,38 @@ QFont WindowFont(double pointSize = kDefaultPointSize, bool bold = false) {
 
 QRect ToQRect(const Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
 
-void Paint(QWidget& widget, const QColor& text, const QColor* background) {
+// The window's own colours: black behind green text. Labels draw on the
+// black frames without a background of their own; only the looks that
+// differ from the window's get a palette.
+void SetTextColour(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
-  palette.setColor(QPalette::WindowText, text);
-  palette.setColor(QPalette::Text, text);
-  if (background) {
-    palette.setColor(QPalette::Window, *background);
-    palette.setColor(QPalette::Base, *background);
-    widget.setAutoFillBackground(true);
-  }
+  palette.setColor(QPalette::WindowText, colour);
   widget.setPalette(palette);
 }
 
-void ApplyLook(QLabel& label, Look look) {
+void ApplyLook(QLabel& label, Look look, const QFont& bold) {
   switch (look) {
-    case Look::GreenOnBlack: Paint(label, kGreen, &kBlack); break;
-    case Look::GreenTransparent: Paint(label, kGreen, nullptr); break;
-    case Look::WhiteOnBlack: Paint(label, kWhite, &kBlack); break;
-    case Look::WhiteTransparent: Paint(label, kWhite, nullptr); break;
-    case Look::BoldGreenOnBlack:
-      Paint(label, kGreen, &kBlack);
-      label.setFont(WindowFont(kCaptionPointSize, true));
+    case Look::GreenOnBlack:
+    case Look::GreenTransparent:
       break;
-    case Look::Panel:
+    case Look::WhiteOnBlack:
+    case Look::WhiteTransparent:
+      SetTextColour(label, kWhite);
+      break;
+    case Look::BoldGreenOnBlack:
+      label.setFont(bold);
+      break;
+    case Look::Panel: {
       // Dark text on light grey, wrapped at word boundaries, from the top
       // left; what does not fit is cut off.
-      Paint(label, kBlack, &kLightGrey);
+      QPalette palette = label.palette();
+      palette.setColor(QPalette::WindowText, kBlack);
+      palette.setColor(QPalette::Window, kLightGrey);
+      label.setPalette(palette);
+      label.setAutoFillBackground(true);
       label.setWordWrap(true);
       break;
+    }
   }
 }
 
@@ -78,11 +82,12 @@ CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   setWindowIcon(icon);
   setFont(WindowFont());
   setFixedSize(kClientWidth, kClientHeight);
-  // Only the window's own background is black: the name box, the race box
-  // and the buttons keep the desktop's standard colours.
-  QPalette background = palette();
-  background.setColor(QPalette::Window, kBlack);
-  setPalette(background);
+  // Green text on black; the name box, the race box and the buttons keep
+  // the desktop's standard colours, which use other colour roles.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kBlack);
+  colours.setColor(QPalette::WindowText, kGreen);
+  setPalette(colours);
   setAutoFillBackground(true);
 
   BuildFrames();
@@ -116,17 +121,17 @@ CharacterWindow::~CharacterWindow() { engine_.sheet().SetObserver(nullptr); }
 void CharacterWindow::BuildFrames() {
   frames_[static_cast<std::size_t>(Frame::Window)] = this;
   for (const FramePlace& place : FramePlaces()) {
-    auto* frame = new SheetFrame(Q(place.caption), place.greyCaption ? kLightGrey : kGreen, this);
+    const double captionSize = place.captionPointSize > 0 ? place.captionPointSize : kDefaultPointSize;
+    auto* frame = new SheetFrame(Q(place.caption), WindowFont(captionSize, place.captionPointSize > 0),
+                                 place.greyCaption ? kLightGrey : kGreen, this);
     frame->setObjectName(Q(place.name));
     frame->setGeometry(ToQRect(place.rect));
-    const double captionSize = place.captionPointSize > 0 ? place.captionPointSize : kDefaultPointSize;
-    frame->setFont(WindowFont(captionSize, place.captionPointSize > 0));
-    frame->setFocusPolicy(Qt::NoFocus);
     frames_[static_cast<std::size_t>(place.frame)] = frame;
   }
 }
 
 void CharacterWindow::BuildLabels() {
+  const QFont bold = WindowFont(kCaptionPointSize, true);
   for (const LabelPlace& place : LabelPlaces()) {
     QWidget* parent = FrameWidget(place.frame);
     const auto reacting = FindControl(place.name);
@@ -142,8 +147,7 @@ void CharacterWindow::BuildLabels() {
     label->setObjectName(Q(place.name));
     label->setGeometry(ToQRect(place.rect));
     label->setTextFormat(Qt::PlainText);
-    label->setFont(WindowFont());
-    ApplyLook(*label, place.look);
+    ApplyLook(*label, place.look, bold);
     label->setAlignment((place.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     label->setText(Q(place.text));
     if (const auto field = FindField(place.name)) fieldLabels_[Index(*field)] = label;
@@ -155,7 +159,6 @@ void CharacterWindow::BuildButtons() {
     auto* button = new QPushButton(Q(place.text), FrameWidget(place.frame));
     button->setObjectName(Q(place.name));
     button->setGeometry(ToQRect(place.rect));
-    button->setFont(WindowFont());
     button->setAutoDefault(false);
     const std::string_view name = place.name;
     connect(button, &QPushButton::clicked, this, [this, name] { Handle([this, name] { engine_.Click(name); }); });
@@ -178,7 +181,6 @@ void CharacterWindow::BuildTopControls() {
   name_ = new QLineEdit(FrameWidget(name.frame));
   name_->setObjectName(Q(name.name));
   name_->setGeometry(ToQRect(name.rect));
-  name_->setFont(WindowFont());
   name_->setText(Q(engine_.sheet().Text(Field::Name)));
   connect(name_, &QLineEdit::textEdited, this,
           [this](const QString& text) { Handle([this, text] { engine_.TypeName(text.toStdString()); }); });
@@ -187,7 +189,6 @@ void CharacterWindow::BuildTopControls() {
   race_ = new RaceBox(FrameWidget(race.frame));
   race_->setObjectName(Q(race.name));
   race_->setGeometry(ToQRect(race.rect));
-  race_->setFont(WindowFont());
   race_->setEditText(Q(engine_.sheet().Text(Field::race)));
   connect(race_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     const std::string typed = text.toStdString();
@@ -205,8 +206,10 @@ void CharacterWindow::BuildTopControls() {
   extra_->setReadOnly(true);
   extra_->setTabChangesFocus(true);
   extra_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  extra_->setFont(WindowFont());
-  Paint(*extra_, kGreen, &kBlack);
+  QPalette notes = extra_->palette();
+  notes.setColor(QPalette::Text, kGreen);
+  notes.setColor(QPalette::Base, kBlack);
+  extra_->setPalette(notes);
 }
 
 void CharacterWindow::SetFocusOrder() {

@@ -1,8 +1,10 @@
 #include "controls.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QWheelEvent>
 
 #include "qt_text.h"
@@ -30,21 +32,53 @@ RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {
 
 void RaceBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
-SheetFrame::SheetFrame(const QString& caption, const QColor& captionColour, QWidget* parent)
-    : QGroupBox(caption, parent), captionColour_(captionColour) {}
+void RaceBox::MoveToTheRaceShown() {
+  const int row = findText(currentText(), Qt::MatchExactly);
+  if (row < 0 || row == currentIndex()) return;
+  const QSignalBlocker quiet(this);
+  setCurrentIndex(row);
+}
+
+// Enter straight away in the open list keeps the race shown.
+void RaceBox::showPopup() {
+  MoveToTheRaceShown();
+  QComboBox::showPopup();
+}
+
+// Down in the closed box moves to the next race in the list.
+void RaceBox::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      MoveToTheRaceShown();
+      break;
+    default:
+      break;
+  }
+  QComboBox::keyPressEvent(event);
+}
+
+SheetFrame::SheetFrame(const QString& caption, const QFont& captionFont, const QColor& captionColour,
+                       QWidget* parent)
+    : QWidget(parent), caption_(caption), captionFont_(captionFont), captionColour_(captionColour) {
+  setAccessibleName(caption);
+}
 
 void SheetFrame::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
-  const QFontMetrics metrics(font());
+  painter.setFont(captionFont_);
+  const QFontMetrics metrics(captionFont_);
   const int edge = metrics.height() / 2;
   painter.setPen(QColor(128, 128, 128));
   painter.drawRect(QRect(0, edge, width() - 1, height() - edge - 1));
-  const int textWidth = metrics.horizontalAdvance(title());
+  const int textWidth = metrics.horizontalAdvance(caption_);
   const QRect caption(6, 0, textWidth + 4, metrics.height());
   painter.fillRect(caption, Qt::black);
   painter.setPen(captionColour_);
-  painter.drawText(caption, Qt::AlignCenter, title());
+  painter.drawText(caption, Qt::AlignCenter, caption_);
 }
 
 }  // namespace cindral

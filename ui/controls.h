@@ -5,7 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QFont>
 #include <QLabel>
 
 namespace cindral {
@@ -38,29 +38,44 @@ class SheetBox : public QCheckBox {
 };
 
 // The race drop-down: a pick from its list is a pick; typing, Enter and
-// leaving the box only change the race text.
+// leaving the box only change the race text. The list opens on, and the
+// arrow keys step from, the race the text shows.
 class RaceBox : public QComboBox {
   Q_OBJECT
  public:
   explicit RaceBox(QWidget* parent);
 
+  void showPopup() override;
+
  protected:
   // A turn of the mouse wheel over the box would pick the next race and
   // wipe the character; only a deliberate pick from the list does that.
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // The drop-down's own place in its list does not follow a race text set
+  // by the sheet, so the list would open on its first entry and Down would
+  // step from there. Only the place in the list moves: the text is the
+  // same, nothing is picked and the window hears nothing.
+  void MoveToTheRaceShown();
 };
 
 // A frame drawn by hand: black, a thin grey border, its caption set into
-// the top edge. Drawn directly rather than through a style sheet, which
-// costs more at start-up than the rest of the window's frames together.
-class SheetFrame : public QGroupBox {
+// the top edge in a font of its own. The controls inside keep the window's
+// font and colours, so that none of them needs its own.
+class SheetFrame : public QWidget {
  public:
-  SheetFrame(const QString& caption, const QColor& captionColour, QWidget* parent);
+  SheetFrame(const QString& caption, const QFont& captionFont, const QColor& captionColour, QWidget* parent);
+
+  const QString& title() const { return caption_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QString caption_;
+  QFont captionFont_;
   QColor captionColour_;
 };
 

@@ -1,12 +1,9 @@
 #include "keyboard.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <vector>
 
 #include "character_window.h"
@@ -77,52 +74,6 @@ class KeyboardHelp : public QObject {
   const std::vector<std::string_view> captions_;
 };
 
-// The drop-down's own place in its list does not follow a race text set by
-// the sheet, so the list would open on its first entry and Down would step
-// from there. Both start from the race the text names: Enter straight away
-// in the open list keeps the race shown, and Down in the closed box moves
-// to the next race in the list.
-class RaceListFollowsTheRaceShown : public QObject {
- public:
-  explicit RaceListFollowsTheRaceShown(QComboBox& race) : QObject(&race), race_(race) {
-    race.installEventFilter(this);
-    race.view()->parentWidget()->installEventFilter(this);  // the list's popup
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &race_ && event->type() == QEvent::KeyPress) {
-      switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_F4:
-          MoveToTheRaceShown();
-          break;
-        default:
-          break;
-      }
-    } else if (watched != &race_ && event->type() == QEvent::Show) {
-      if (const int row = RowShown(); row >= 0) race_.view()->setCurrentIndex(race_.model()->index(row, race_.modelColumn()));
-    }
-    return false;
-  }
-
- private:
-  int RowShown() const { return race_.findText(race_.currentText(), Qt::MatchExactly); }
-
-  // Only the place in the list moves: the text is the same, nothing is
-  // picked and the window hears nothing.
-  void MoveToTheRaceShown() {
-    const int row = RowShown();
-    if (row < 0 || row == race_.currentIndex()) return;
-    const QSignalBlocker quiet(race_);
-    race_.setCurrentIndex(row);
-  }
-
-  QComboBox& race_;
-};
-
 }  // namespace
 
 void AddKeyboardSupport(CharacterWindow& window) {
@@ -132,7 +83,6 @@ void AddKeyboardSupport(CharacterWindow& window) {
       if (QWidget* w = ControlNamed(window, p.name)) w->installEventFilter(help);
     }
   }
-  if (auto* race = qobject_cast<QComboBox*>(ControlNamed(window, "race"))) new RaceListFollowsTheRaceShown(*race);
 
   auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), &window);
   QObject::connect(next, &QShortcut::activated, help, [help] { help->StepThroughCaptions(+1); });

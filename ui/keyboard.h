@@ -10,9 +10,8 @@ class CharacterWindow;
 // elsewhere shows nothing: a statistic and its buttons have no text);
 // Ctrl+F1 and Ctrl+Shift+F1 step forwards and backwards through the texts
 // of every caption and the counter `tags`, in the order they stand in the
-// window. The race list opens on, and the arrow keys step from, the race
-// the text shows. (Space ticks a focused box, Alt+Down and F4 open the race
-// list: the widgets do that themselves.)
+// window. (Space ticks a focused box, Alt+Down and F4 open the race list:
+// the widgets do that themselves.)
 void AddKeyboardSupport(CharacterWindow& window);
 
 }  // namespace cindral
