@@ -1,7 +1,6 @@
 #include "character_window.h"
 
 #include <QFont>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,6 +8,7 @@
 
 #include "fonts.h"
 #include "qt_text.h"
+#include "window_icon.h"
 
 namespace cindral {
 
@@ -76,10 +76,7 @@ const ControlPlace& TextBoxPlace(std::string_view name) {
 CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("CharacterWindow"));
   setWindowTitle(QStringLiteral("Cindral PnP Character Generator"));
-  QIcon icon;
-  icon.addFile(QStringLiteral(":/icons/cindral-16.xpm"), QSize(16, 16));
-  icon.addFile(QStringLiteral(":/icons/cindral-32.xpm"), QSize(32, 32));
-  setWindowIcon(icon);
+  setWindowIcon(WindowIcon());
   setFont(WindowFont());
   setFixedSize(kClientWidth, kClientHeight);
   // Green text on black; the name box, the race box and the buttons keep

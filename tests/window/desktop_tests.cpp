@@ -567,7 +567,7 @@ class DesktopTests : public QObject {
       const int device = qMin(qRound(size * factor), 32);
       const QPixmap drawn = icon.pixmap(QSize(size, size), factor);
       QCOMPARE(drawn.size(), QSize(device, device));
-      const QImage image(QStringLiteral(":/icons/cindral-%1.xpm").arg(device == 16 ? 16 : 32));
+      const QImage image(QStringLiteral(CINDRAL_ICON_DIR "/cindral-%1.xpm").arg(device == 16 ? 16 : 32));
       QVERIFY(!image.isNull());
       QImage got = drawn.toImage().convertToFormat(QImage::Format_ARGB32);
       got.setDevicePixelRatio(1);
