@@ -1,7 +1,7 @@
-// Long random, seeded sequences of player events: after every event the rules
-// that hold whatever the player did before must still hold. A failure names
-// the seed and prints the shortest list of events that breaks the rule, as
-// code to paste into a test.
+// Long random, seeded sequences of player events: after every event the
+// whole sheet must equal the character the checker moves by the game's rules
+// itself (tests/support). A failure names the seed and prints the shortest
+// list of events that breaks the rule, as code to paste into a test.
 //
 // CINDRAL_RANDOM_SEED=<number> runs other sequences than the usual ones;
 // CINDRAL_RANDOM_SEQUENCES=<number> sets the sequences of 1,000 events that
@@ -80,7 +80,7 @@ struct Reached {
 
   void See(const Sheet& sheet) {
     const double tags = sheet.Number(Field::tags);
-    const bool typed = !RaceNamed(sheet.Text(Field::race));
+    const bool typed = !game::RaceNamed(sheet.Text(Field::race));
     inThisSequence[TraitsUsedUp] |= sheet.Text(Field::traits) == "0";
     inThisSequence[TagsUsedUp] |= tags == 0;
     inThisSequence[TagsBelowZero] |= tags < 0;
@@ -127,7 +127,7 @@ TEST_P(RandomSequences, EveryRuleHoldsAfterEveryEvent) {
   EXPECT_GT(reached.sequences[Reached::HamFistedTag], sequences / 10);
   EXPECT_GT(reached.sequences[Reached::BetaSoftwareTag], sequences / 10);
   EXPECT_GE(reached.sequences[Reached::TagsBelowZero], std::max(1, sequences / 100));
-  EXPECT_EQ(reached.racesWithTwoTraits.size(), kRaceCount);
+  EXPECT_EQ(reached.racesWithTwoTraits.size(), game::kRaces);
   std::printf("Reached in %d sequences: Traits Left 0 in %d, Tags Left 0 in %d, pool empty in %d, traits on a typed "
               "race in %d, Ham Fisted's tag in %d, Beta Software's tag in %d, Tags Left below 0 in %d\n",
               sequences, reached.sequences[Reached::TraitsUsedUp], reached.sequences[Reached::TagsUsedUp],
@@ -146,96 +146,90 @@ struct Breakage {
 };
 
 const Breakage kBreakages[] = {
-    {"Traits Left one off", [](Sheet& s) { s.SetText(Field::traits, "1"); }, "Traits Left counts the ticked traits"},
-    {"Tags Left one off", [](Sheet& s) { s.SetText(Field::tags, "2"); }, "Tags Left counts the tagged skills"},
-    {"a point too many", [](Sheet& s) { s.SetText(Field::st, "6"); },
-     "statistics and pool add up to 40 and the traits' bonuses"},
-    {"a skill without its sign", [](Sheet& s) { s.SetText(Field::sma, "25"); }, "number fields show whole numbers"},
-    {"a gas pair without its slash", [](Sheet& s) { s.SetText(Field::gres, "0"); }, "number fields show whole numbers"},
-    {"a fraction", [](Sheet& s) { s.SetText(Field::hp, "30.5"); }, "number fields show whole numbers"},
+    {"Traits Left one off", [](Sheet& s) { s.SetText(Field::traits, "1"); }, "the sheet follows the rules: traits"},
+    {"Tags Left one off", [](Sheet& s) { s.SetText(Field::tags, "2"); }, "the sheet follows the rules: tags"},
+    {"a point too many", [](Sheet& s) { s.SetText(Field::st, "6"); }, "the sheet follows the rules: st"},
+    {"a skill without its sign", [](Sheet& s) { s.SetText(Field::sma, "25"); }, "the sheet follows the rules: sma"},
+    {"a gas pair without its slash", [](Sheet& s) { s.SetText(Field::gres, "0"); }, "the sheet follows the rules: gres"},
+    {"a fraction", [](Sheet& s) { s.SetText(Field::hp, "30.5"); }, "the sheet follows the rules: hp"},
     {"a stray note", [](Sheet& s) { s.SetText(Field::extra, "Bloody Mess. All kills die violently. "); },
-     "notes are the race's note and the ticked traits' lines"},
+     "the sheet follows the rules: extra"},
     {"a tag box closed with tags left", [](Sheet& s) { s.SetEnabled(Box::doctor, false); },
-     "tag boxes are enabled by Tags Left"},
+     "the sheet follows the rules: doctor enabled flag"},
     {"a trait box the race lacks opened", [](Sheet& s) { s.SetEnabled(Box::rabid, true); },
-     "trait boxes are enabled by race and Traits Left"},
-    {"a stale hit point value", [](Sheet& s) { s.SetText(Field::hp, "999"); },
-     "running UpdateSecondaryStats again changes nothing"},
+     "the sheet follows the rules: rabid enabled flag"},
+    {"a name typed by nobody", [](Sheet& s) { s.SetText(Field::Name, "Nobody"); }, "the sheet follows the rules: Name"},
+    {"a text in the panel before any click", [](Sheet& s) { s.SetText(Field::info, "Bruiser - "); },
+     "the information panel shows the text of the last caption or trait box"},
 };
 
 TEST(SequenceChecker, CatchesEveryKindOfBrokenSheet) {
   for (const Breakage& breakage : kBreakages) {
     SequenceChecker checker;
-    // Both engines broken alike, so only the rule itself can tell.
+    ASSERT_FALSE(checker.Step(Click("Label75"))) << breakage.what;
     breakage.breakSheet(checker.engine().sheet());
-    breakage.breakSheet(checker.shadow().sheet());
     const auto violation = checker.Step(Click("Label75"));
     ASSERT_TRUE(violation) << breakage.what;
     EXPECT_EQ(violation->rule, breakage.rule) << breakage.what << ": " << violation->detail;
   }
 }
 
-TEST(SequenceChecker, PassesAPlainCharacter) {
+// The panel: a trait box shows the same text as its caption, and a caption
+// shows the same text every time.
+TEST(SequenceChecker, HoldsThePanelToOneTextPerCaption) {
   SequenceChecker checker;
-  for (const Event& event : {PickRace("Robot"), Click("stplu"), Click("betasoft"), Click("smallguns"),
-                             Click("tightnuts"), TypeRace("robot"), Click("Label32"), Click("betasoft")}) {
+  ASSERT_FALSE(checker.Step(Click("Label4")));  // "Bruiser"
+  checker.engine().sheet().SetText(Field::info, "Bruiser - something else entirely");
+  const auto violation = checker.Step(Click("Label75"));
+  ASSERT_TRUE(violation);
+  EXPECT_EQ(violation->rule, "the information panel shows the text of the last caption or trait box");
+}
+
+// Typed race texts, ticked and forced tags, counters below 0: nothing is
+// skipped, and a character played through all of them still passes.
+TEST(SequenceChecker, PassesACharacterThroughTypedRacesAndForcedTags) {
+  SequenceChecker checker;
+  const Event events[] = {
+      PickRace("Robot"), Click("stplu"), Click("betasoft"), Click("smallguns"), Click("tightnuts"),
+      TypeRace("robot"), Click("stplu"), Click("Label32"), Click("betasoft"), Click("tightnuts"),
+      Click("bruiser"), TypeRace("Super-Mutant"), Click("stplu"), Click("sneak"), Click("doctor"),
+      Click("traps"), PickRace("Super-Mutant"), Click("sneak"), Click("doctor"), Click("traps"),
+      Click("hamfist"), Click("unarmed"), Click("bloody"), Click("hamfist"), Click("unarmed"),
+      TypeRace("Dog"), Click("fastmet"), Click("bloody"), Click("domesticated"), Click("inplu"), TypeName("Rex"),
+  };
+  for (const Event& event : events) {
     const auto violation = checker.Step(event);
-    EXPECT_FALSE(violation) << ToCpp(event) << " " << violation->rule << ": " << violation->detail;
+    ASSERT_FALSE(violation) << ToCpp(event) << " " << violation->rule << ": " << violation->detail;
   }
+  // The list reached what it was written for: Ham Fisted's tag with no tag
+  // left, and a Dog's trait on a Super-Mutant, opened by Bloody Mess's untick
+  // after "Dog" was typed.
+  const CharacterModel& model = checker.model();
+  EXPECT_EQ(model.tags(), -1);
+  EXPECT_TRUE(model.trait(game::TraitIndex("domesticated")).ticked);
 }
 
-// A race pick writes the race's row; three rows written out by hand.
-TEST(SequenceChecker, RacePickWritesTheRowsOfTheGame) {
-  struct Row {
-    const char* race;
-    const char* stats[7];
-    const char* pool;
-    const char* perk;
-  };
-  const Row rows[] = {
-      {"Robot", {"7", "7", "7", "1", "5", "5", "5"}, "3", "0"},
-      {"Dog", {"5", "5", "5", "5", "3", "5", "5"}, "7", "2"},
-      {"Gray Deathclaw", {"6", "5", "5", "3", "5", "5", "5"}, "6", "4"},
-  };
-  for (const Row& row : rows) {
-    SequenceChecker checker;
-    // Spend points and take a trait first, so that the pick has to undo them.
-    for (const Event& event : {Click("stplu"), Click("agmin"), Click("bruiser"), Click("gifted"), PickRace(row.race)}) {
-      const auto violation = checker.Step(event);
-      ASSERT_FALSE(violation) << violation->rule << ": " << violation->detail;
-    }
-    const Sheet& sheet = checker.engine().sheet();
-    for (std::size_t s = 0; s < kStatCount; ++s) EXPECT_EQ(sheet.Text(FieldOf(static_cast<Stat>(s))), row.stats[s]) << row.race;
-    EXPECT_EQ(sheet.Text(Field::chpoint), row.pool) << row.race;
-    EXPECT_EQ(sheet.Text(Field::perkrate), row.perk) << row.race;
+// The facts the checker holds, against the sums and counts the rules state.
+TEST(SequenceChecker, FactsAddUpAsTheRulesSay) {
+  for (const game::RaceStart& row : game::kRaceStarts) {
+    int sum = row.charPoints;
+    for (const int v : row.stats) sum += v;
+    EXPECT_EQ(sum, 40) << row.race;
   }
-}
-
-// The race trait lists the flags are checked against have the game's sizes.
-TEST(SequenceChecker, RaceTraitListsHaveTheGamesSizes) {
-  const std::map<Race, int> sizes = {{Race::Human, 18},     {Race::Ghoul, 19},         {Race::SuperMutant, 19},
-                                     {Race::HalfMutant, 17}, {Race::Deathclaw, 14},     {Race::GrayDeathclaw, 14},
-                                     {Race::Dog, 14},        {Race::Robot, 13}};
-  for (const auto& [race, size] : sizes) {
-    int allowed = 0;
-    for (std::size_t t = 0; t < kTraitCount; ++t) allowed += RaceAllows(race, static_cast<Trait>(t));
-    EXPECT_EQ(allowed, size) << RowOf(race).name;
+  const std::map<std::string_view, int> allowed = {{"Human", 18}, {"Ghoul", 19}, {"Super-Mutant", 19},
+                                                   {"Half-Mutant", 17}, {"Deathclaw", 14}, {"Gray Deathclaw", 14},
+                                                   {"Dog", 14}, {"Robot", 13}};
+  for (const game::TraitColumn& column : game::kTraitColumns) {
+    int count = 0;
+    for (const game::TraitFacts& trait : game::kTraitFacts) count += trait.allowedBy[column.column] == 'y';
+    EXPECT_EQ(count, allowed.at(column.race)) << column.race;
   }
-}
-
-// The note lines the notes are checked against are the game's.
-TEST(SequenceChecker, NoteLinesReadOffTheEngineAreTheGamesLines) {
-  const auto& lines = detail::NoteLines();
-  EXPECT_EQ(lines[Index(Trait::bloody)], "Bloody Mess. All kills die violently. ");
-  EXPECT_EQ(lines[Index(Trait::tightnuts)], "Tight Nuts. +40% Damage Resistance, 1/2 Repair effect. ");
-  EXPECT_EQ(lines[Index(Trait::targetcomp)], "Targeting Computer. +1AP to firing attacks, +15% to hit. ");
-  EXPECT_EQ(lines[Index(Trait::fastmet)].rfind("Fast Metabolism. +2 Healing rate", 0), 0u);
-  for (std::size_t t = 0; t < kTraitCount; ++t) {
-    const std::string& line = lines[t];
-    ASSERT_GE(line.size(), 3u) << t;
-    EXPECT_EQ(line.substr(line.size() - 2), ". ") << line;
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
+  std::set<std::string_view> lines;
+  for (const game::TraitFacts& trait : game::kTraitFacts) {
+    EXPECT_TRUE(trait.noteLine.ends_with(". ")) << trait.box;
+    lines.insert(trait.noteLine);
   }
+  EXPECT_EQ(lines.size(), game::kTraits);
 }
 
 TEST(EventGenerator, SameSeedSameEventsOtherSeedOtherEvents) {
@@ -269,7 +263,7 @@ TEST(EventGenerator, ReachesEveryControlEveryRaceAndEveryKindOfTypedText) {
   EXPECT_EQ(controls.buttons.size(), 14u);
   EXPECT_EQ(controls.boxes.size(), 47u);
   EXPECT_EQ(controls.captions.size(), 93u);  // Label4 ... Label94, tags, Command1
-  for (const std::string_view race : kRaceList) EXPECT_TRUE(picked.count(std::string(race))) << race;
+  for (const std::string_view race : game::kRaceList) EXPECT_TRUE(picked.count(std::string(race))) << race;
   for (const std::string_view name : {"st", "Label75", "chpoint"}) EXPECT_TRUE(clicked.count(std::string(name))) << name;
   EXPECT_GT(dead, 1000);
   EXPECT_GT(empty, 50);

@@ -6,6 +6,8 @@
 // bytes a fuzzer feeds (ByteChoices); the same decoding serves both. Every
 // event prints as the line of C++ that makes it again, so a failing list can
 // be pasted into a test. No toolkit in here: the window's tests reuse it.
+// The names come from the checker's own facts (game_facts.h), never from
+// the program's tables.
 #pragma once
 
 #include <algorithm>
@@ -18,9 +20,7 @@
 #include <vector>
 
 #include "events.h"
-#include "fields.h"
-#include "race_selection.h"
-#include "stat_allocation.h"
+#include "game_facts.h"
 
 namespace cindral::test {
 
@@ -197,11 +197,17 @@ struct ControlNames {
   std::vector<std::string> captions;
 };
 
+// The boxes: the nineteen tag boxes in skill order, then the twenty-eight
+// trait boxes in trait order.
 inline const ControlNames& Controls() {
   static const ControlNames names = [] {
     ControlNames n;
-    for (const StatButton& button : kStatButtons) n.buttons.emplace_back(button.name);
-    for (const std::string_view box : kBoxNames) n.boxes.emplace_back(box);
+    for (std::size_t s = 0; s < game::kStats; ++s) {
+      n.buttons.emplace_back(game::kPlusButtons[s]);
+      n.buttons.emplace_back(game::kMinusButtons[s]);
+    }
+    for (const game::SkillFacts& skill : game::kSkillFacts) n.boxes.emplace_back(skill.tagBox);
+    for (const game::TraitFacts& trait : game::kTraitFacts) n.boxes.emplace_back(trait.box);
     for (int label = 4; label <= 94; ++label) n.captions.push_back("Label" + std::to_string(label));
     n.captions.emplace_back("tags");
     n.captions.emplace_back("Command1");
@@ -226,7 +232,7 @@ inline constexpr std::string_view kDeadNames[] = {
 inline const std::vector<std::string>& RaceTexts() {
   static const std::vector<std::string> texts = [] {
     std::vector<std::string> t;
-    for (const std::string_view race : kRaceList) t.emplace_back(race);
+    for (const std::string_view race : game::kRaceList) t.emplace_back(race);
     for (const char* wrong : {"robot", "HUMAN", "gray deathclaw", "Gray deathclaw", "super-mutant", "dOG",
                               "GHOUL", "half-mutant", " Robot", "Robot ", "Half Mutant", "Super Mutant",
                               "Deathclaw\t", "Gray  Deathclaw", "Hum", "Humans"}) {
@@ -273,11 +279,11 @@ class EventGenerator {
     const ControlNames& controls = Controls();
     const std::uint32_t roll = choices_.Below(100);
     if (roll < 30) return Click(Pick(controls.buttons));
-    if (roll < 50) return Click(Pick(std::span(controls.boxes).first(kSkillCount)));
-    if (roll < 74) return Click(Pick(std::span(controls.boxes).subspan(kSkillCount)));
+    if (roll < 50) return Click(Pick(std::span(controls.boxes).first(game::kSkills)));
+    if (roll < 74) return Click(Pick(std::span(controls.boxes).subspan(game::kSkills)));
     if (roll < 81) return Click(Pick(controls.captions));
     if (roll < 84) return Click(Pick(kDeadNames));
-    if (roll < 87) return PickRace(Pick(kRaceList));
+    if (roll < 87) return PickRace(Pick(game::kRaceList));
     if (roll < 90) return TypedRace();
     if (roll < 92) return TypeName(NameText());
     return Burst();
@@ -295,7 +301,7 @@ class EventGenerator {
     // One choice in eight types arbitrary bytes instead of a listed text.
     const std::uint32_t which = choices_.Below(static_cast<std::uint32_t>(texts.size() + texts.size() / 7));
     Event typed = TypeRace(which < texts.size() ? texts[which] : choices_.Bytes(24));
-    if (choices_.Below(2) == 0) queued_.push_back(PickRace(Pick(kRaceList)));
+    if (choices_.Below(2) == 0) queued_.push_back(PickRace(Pick(game::kRaceList)));
     return typed;
   }
 
