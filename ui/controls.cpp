@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QStyleOptionButton>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
@@ -15,6 +17,29 @@ namespace cindral {
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void SheetBox::paintEvent(QPaintEvent*) {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const qreal ratio = devicePixelRatio();
+  const QString key = QStringLiteral("cindral-box-%1-%2x%3-%4-%5")
+                          .arg(static_cast<int>(option.state))
+                          .arg(width())
+                          .arg(height())
+                          .arg(ratio)
+                          .arg(palette().cacheKey());
+  QPixmap image;
+  if (!QPixmapCache::find(key, &image)) {
+    image = QPixmap(size() * ratio);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
+    painter.end();
+    QPixmapCache::insert(key, image);
+  }
+  QPainter(this).drawPixmap(0, 0, image);
 }
 
 RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {

@@ -24,7 +24,9 @@ class ClickLabel : public QLabel {
 };
 
 // A tick box that does not tick itself: a click asks the engine, and the
-// box then shows the state the sheet holds.
+// box then shows the state the sheet holds. It shows no text, so the
+// forty-seven boxes share a handful of images, one for each state, drawn
+// once by the style.
 class SheetBox : public QCheckBox {
   Q_OBJECT
  public:
@@ -35,6 +37,7 @@ class SheetBox : public QCheckBox {
 
  protected:
   void nextCheckState() override { emit clickRequested(); }
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // The race drop-down: a pick from its list is a pick; typing, Enter and
