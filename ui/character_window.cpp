@@ -1,5 +1,6 @@
 #include "character_window.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,11 @@ CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("CharacterWindow"));
   setWindowTitle(QStringLiteral("Cindral PnP Character Generator"));
   setWindowIcon(WindowIcon());
+  // The window's font is the program's too, so that lists, menus and
+  // tooltips take it and no other font is ever loaded; the window holds it
+  // as its own as well, so that the change of the program's font does not
+  // travel through every control again.
+  QApplication::setFont(WindowFont());
   setFont(WindowFont());
   setFixedSize(kClientWidth, kClientHeight);
   // Green text on black; the name box, the race box and the buttons keep
