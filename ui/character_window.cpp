@@ -159,7 +159,7 @@ void CharacterWindow::BuildLabels() {
 
 void CharacterWindow::BuildButtons() {
   for (const ControlPlace& place : ButtonPlaces()) {
-    auto* button = new QPushButton(Q(place.text), FrameWidget(place.frame));
+    auto* button = new SheetButton(Q(place.text), FrameWidget(place.frame));
     button->setObjectName(Q(place.name));
     button->setGeometry(ToQRect(place.rect));
     button->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QHashFunctions>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOptionButton>
@@ -19,27 +20,43 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
-void SheetBox::paintEvent(QPaintEvent*) {
-  QStyleOptionButton option;
-  initStyleOption(&option);
-  const qreal ratio = devicePixelRatio();
-  const QString key = QStringLiteral("cindral-box-%1-%2x%3-%4-%5")
-                          .arg(static_cast<int>(option.state))
-                          .arg(width())
-                          .arg(height())
-                          .arg(ratio)
-                          .arg(palette().cacheKey());
+namespace {
+
+// Draws a control through the style into an image kept for every widget
+// that would draw the same pixels: same kind, text, size, state, scale and
+// colours. The image is transparent where the style draws nothing.
+void PaintShared(QWidget& widget, QStyle::ControlElement element, const QStyleOptionButton& option) {
+  const qreal ratio = widget.devicePixelRatio();
+  const QFont& font = widget.font();
+  const size_t hash = qHashMulti(0, static_cast<int>(element), static_cast<int>(option.state), widget.width(),
+                                 widget.height(), ratio, widget.palette().cacheKey(), font.family(),
+                                 font.pointSizeF(), font.weight(), option.text);
+  const QString key = QStringLiteral("cindral-") + QString::number(hash, 16);
   QPixmap image;
   if (!QPixmapCache::find(key, &image)) {
-    image = QPixmap(size() * ratio);
+    image = QPixmap(widget.size() * ratio);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
+    widget.style()->drawControl(element, &option, &painter, &widget);
     painter.end();
     QPixmapCache::insert(key, image);
   }
-  QPainter(this).drawPixmap(0, 0, image);
+  QPainter(&widget).drawPixmap(0, 0, image);
+}
+
+}  // namespace
+
+void SheetBox::paintEvent(QPaintEvent*) {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  PaintShared(*this, QStyle::CE_CheckBox, option);
+}
+
+void SheetButton::paintEvent(QPaintEvent*) {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  PaintShared(*this, QStyle::CE_PushButton, option);
 }
 
 RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {

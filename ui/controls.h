@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 
 namespace cindral {
 
@@ -37,6 +38,18 @@ class SheetBox : public QCheckBox {
 
  protected:
   void nextCheckState() override { emit clickRequested(); }
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A push button drawn as the style draws it, from an image shared by every
+// button of the same text, size and state: the fourteen "+" and "-"
+// buttons are two images at start-up.
+class SheetButton : public QPushButton {
+  Q_OBJECT
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
   void paintEvent(QPaintEvent* event) override;
 };
 
