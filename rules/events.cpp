@@ -71,7 +71,10 @@ void Form_Load(Sheet& sheet) { race_Click(sheet); }
 
 Engine::Engine() { sheet_.SetBoxHandling(&RunBoxHandling); }
 
-void Engine::Start() { Form_Load(sheet_); }
+void Engine::Start() {
+  lastPick_ = sheet_.Text(Field::race);
+  Form_Load(sheet_);
+}
 
 bool Engine::Click(std::string_view control) {
   const auto found = FindControl(control);
@@ -89,6 +92,7 @@ void Engine::Click(const Control& control) {
 }
 
 void Engine::PickRace(std::string_view name) {
+  lastPick_ = name;
   sheet_.SetText(Field::race, name);
   race_Click(sheet_);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "sheet.h"
@@ -57,8 +58,19 @@ class Engine {
   void TypeRace(std::string_view text);
   void TypeName(std::string_view text);
 
+  // The race last picked from the list (at start-up, the race shown then).
+  // While the race text differs from it, the boxes and limits follow a race
+  // the text no longer names; the window says so.
+  const std::string& LastPick() const { return lastPick_; }
+  bool RaceTextIsPicked() const { return sheet_.Text(Field::race) == lastPick_; }
+
+  // Puts back what was remembered of a pick, with no rule run; only the
+  // history does this, together with the sheet it puts back.
+  void RestoreLastPick(std::string_view race) { lastPick_ = race; }
+
  private:
   Sheet sheet_;
+  std::string lastPick_;
 };
 
 }  // namespace cindral

@@ -66,6 +66,15 @@ void Sheet::SetEnabled(Box box, bool enabled) {
   if (observer_) observer_->BoxChanged(box);
 }
 
+void Sheet::RestoreBox(Box box, int state, bool enabled) {
+  BoxState& b = boxes_[Index(box)];
+  const int ticked = state != 0 ? 1 : 0;
+  if (b.state == ticked && b.enabled == enabled) return;
+  b.state = ticked;
+  b.enabled = enabled;
+  if (observer_) observer_->BoxChanged(box);
+}
+
 bool Sheet::UserClick(Box box) {
   if (!Enabled(box)) return false;
   SetState(box, State(box) == 1 ? 0 : 1);

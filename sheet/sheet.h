@@ -51,6 +51,10 @@ class Sheet {
   void SetState(Box box, int state);
   void SetEnabled(Box box, bool enabled);
 
+  // Puts a box's state and enabled flag back as they were, running no
+  // handling: for taking a step back, never for playing.
+  void RestoreBox(Box box, int state, bool enabled);
+
   // A user's click: a disabled box ignores it; an enabled one flips, then
   // runs its handling, which sees the new state. Returns whether it flipped.
   bool UserClick(Box box);

@@ -1,0 +1,96 @@
+// The player's steps, and taking them back. Every action of the player goes
+// through the history to the engine; an action that changed any field or
+// box other than the information panel is a step. Undo puts every field,
+// every box (state and enabled flag) and the last race pick back exactly as
+// they were before the step, running no rule; redo puts back the state
+// after it. The information panel keeps its text either way. Nothing is
+// saved anywhere: the history lives as long as the window.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "events.h"
+
+namespace cindral {
+
+class History {
+ public:
+  // Beyond this many steps the oldest go.
+  static constexpr std::size_t kStepsKept = 1000;
+
+  // Remembers the engine's sheet as it is now, the state the first undo
+  // comes back to.
+  explicit History(Engine& engine);
+
+  History(const History&) = delete;
+  History& operator=(const History&) = delete;
+
+  Engine& engine() { return engine_; }
+
+  // The player's actions, run by the engine. A click that changed nothing
+  // but the panel (a caption, a refused "+") is no step.
+  bool Click(std::string_view control);
+  void PickRace(std::string_view name);
+
+  // Typing: a run of typing in one box is one step, until the run ends
+  // (the focus leaves the box) or another action comes.
+  void TypeRace(std::string_view text);
+  void TypeName(std::string_view text);
+  void EndTyping();
+
+  // Returns whether there was a step to take back or to take again.
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const { return done_ > 0; }
+  bool CanRedo() const { return done_ < steps_.size(); }
+
+  std::size_t StepCount() const { return steps_.size(); }
+  // What the kept steps hold, in bytes.
+  std::size_t MemoryBytes() const;
+
+ private:
+  // Everything a step can change: the texts of every field but the panel,
+  // every box, and the last race pick.
+  struct State {
+    std::array<std::string, kFieldCount> texts;
+    std::array<std::uint8_t, kBoxCount> boxes{};  // bit 0 ticked, bit 1 enabled
+    std::string lastPick;
+  };
+
+  // One step: the changed fields and boxes, before and after, packed into
+  // one buffer (field or box index, then each text as a length and bytes).
+  struct Step {
+    std::string changes;
+    enum class Typing : std::uint8_t { None, Race, Name } typing = Typing::None;
+  };
+
+  enum class Side : std::uint8_t { Before, After };
+
+  // A run of typing in one box, and the state before its first key.
+  struct Run {
+    Step::Typing box;
+    State start;
+    bool hasStep;  // the last step is the run's
+  };
+
+  template <typename Action>
+  void Record(Action&& action, Step::Typing typing);
+  State Capture() const;
+  static std::string Difference(const State& before, const State& after);
+  void Apply(const Step& step, Side side);
+  void Push(Step step);
+
+  Engine& engine_;
+  State current_;
+  std::deque<Step> steps_;
+  std::size_t done_ = 0;  // steps_[0, done_) are done, the rest can be redone
+  std::optional<Run> run_;
+};
+
+}  // namespace cindral
