@@ -1,5 +1,5 @@
-// The derived values at the edges of their rules, each reached the way a
-// player reaches it: a race, the buttons, the trait boxes.
+// The secondary statistics as the primary statistics, the race and the
+// ticked traits make them, each reached the way a player reaches it.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -7,143 +7,218 @@
 #include <utility>
 #include <vector>
 
-#include "engine_fixture.h"
-#include "secondary_stats.h"
+#include "player.h"
 
-namespace cindral::etest {
+namespace cindral::test {
 namespace {
 
-struct DerivedCase {
+TEST(SecondaryStats, EachReadsItsOwnStatistics) {
+  Player human;
+  MakeMixedHuman(human);  // ST 1, PE 2, EN 3, CH 4, IN 6, AG 7, LU 8
+  const std::pair<const char*, const char*> expected[] = {
+      {"hp", "22"},   {"ac", "7"},     {"md", "1"},      {"bd", "0%"},      {"dres", "0%"},  {"pres", "15%"},
+      {"rres", "6%"}, {"gres", "0/0"}, {"eres", "30%"},  {"ap", "8"},       {"carrywt", "50"}, {"hr", "1"},
+      {"cc", "8%"},   {"seq", "4"},    {"skillrate", "17"}, {"perkrate", "3"}, {"hprate", "4"}};
+  for (const auto& [field, text] : expected) EXPECT_EQ(human[field], text) << field;
+}
+
+TEST(SecondaryStats, ActionPointsAndArmorClassFollowAgility) {
+  //                    AG: 1  2  3  4  5  6  7  8  9 10  11  12  13  14  15
+  const int kActionPoints[] = {5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 10, 10, 10, 10};
+  Player dog("Dog");
+  dog.LowerAllBut({"ag"});
+  for (int ag = 1; ag <= 15; ++ag) {
+    dog.Set("ag", ag);
+    EXPECT_EQ(dog.Number("ap"), kActionPoints[ag - 1]) << "AG " << ag;
+    EXPECT_EQ(dog.Number("ac"), ag) << "AG " << ag;
+  }
+  Player claw("Deathclaw");
+  claw.LowerAllBut({"ag"});
+  claw.Set("ag", 16);
+  EXPECT_EQ(claw["ap"], "10");
+  EXPECT_EQ(claw["ac"], "16");
+  // Bruiser's -2 goes below the lowest step: shown as computed.
+  dog.Set("ag", 1);
+  dog.Toggle("bruiser");
+  EXPECT_EQ(dog["ap"], "3");
+}
+
+TEST(SecondaryStats, StrengthMovesMeleeHpAndCarryWeight) {
+  //                  ST: 1  2  3  4  5  6  7  8  9 10
+  const int kMeleeDamage[] = {1, 1, 1, 1, 1, 1, 2, 3, 4, 5};
+  Player human;
+  human.Set("st", 1);
+  for (int st = 1; st <= 10; ++st) {
+    human.Set("st", st);
+    EXPECT_EQ(human.Number("md"), kMeleeDamage[st - 1]) << "ST " << st;
+    EXPECT_EQ(human.Number("hp"), 15 + st + 2 * 5) << "ST " << st;
+    EXPECT_EQ(human.Number("carrywt"), 25 + 25 * st) << "ST " << st;
+  }
+  Player claw("Deathclaw");
+  claw.LowerAllBut({"st", "en"});
+  claw.Set("st", 14);
+  EXPECT_EQ(claw["md"], "14");  // 14 - 5, and the Deathclaw's 5
+  EXPECT_EQ(claw["hp"], "39");
+  EXPECT_EQ(claw["carrywt"], "375");
+}
+
+//                EN: -  1  2  3  4  5  6  7  8  9 10 11 12  13  14
+constexpr int kHpRate[] = {0, 4, 4, 4, 5, 6, 6, 6, 7, 8, 8, 8, 9, 10, 10};
+constexpr int kHealRate[] = {0, 1, 1, 1, 1, 2, 2, 2, 3, 3, 4, 4, 4, 4, 4};
+
+// HP Rate is EN / 2 + 3 with halves going to the even neighbour.
+TEST(SecondaryStats, HealAndHpRateFollowEndurance) {
+  Player human;
+  human.Set("en", 1);
+  for (int en = 1; en <= 10; ++en) {
+    human.Set("en", en);
+    EXPECT_EQ(human.Number("hprate"), kHpRate[en]) << "EN " << en;
+    EXPECT_EQ(human.Number("hr"), kHealRate[en]) << "EN " << en;
+    EXPECT_EQ(human["pres"], std::to_string(5 * en) + "%") << "EN " << en;
+    EXPECT_EQ(human["rres"], std::to_string(2 * en) + "%") << "EN " << en;
+    EXPECT_EQ(human.Number("hp"), 15 + 5 + 2 * en) << "EN " << en;
+  }
+  // A Deathclaw reaches EN 13 with its buttons and 14 with Gifted; its HP
+  // Rate carries the race's plus 2.
+  Player claw("Deathclaw");
+  claw.LowerAllBut({"st", "ag"});
+  for (int en = 1; en <= 13; ++en) {
+    claw.Set("en", en);
+    EXPECT_EQ(claw.Number("hprate"), kHpRate[en] + 2) << "EN " << en;
+    EXPECT_EQ(claw.Number("hr"), kHealRate[en]) << "EN " << en;
+  }
+  claw.Toggle("gifted");
+  ASSERT_EQ(claw["en"], "14");
+  EXPECT_EQ(claw.Number("hprate"), kHpRate[14] + 2);
+  EXPECT_EQ(claw["hr"], "4");
+  EXPECT_EQ(claw["hp"], "50");
+}
+
+// Traits ticked on a fresh character of the race: the fields named change
+// to the values given, every other statistic and secondary statistic stays
+// as the race's fresh character shows it, and unticking the traits again
+// gives back the whole sheet.
+struct TraitEffect {
   const char* label;
   const char* race;
-  std::vector<std::pair<const char*, int>> stats;  // set in this order with the buttons
-  std::vector<const char*> traits;                 // then ticked in this order
-  std::vector<std::pair<const char*, const char*>> expected;
+  std::vector<const char*> ticks;
+  std::vector<std::pair<const char*, const char*>> changed;
 };
 
-void PrintTo(const DerivedCase& c, std::ostream* os) { *os << c.label; }
+void PrintTo(const TraitEffect& e, std::ostream* os) { *os << e.label; }
 
-const std::vector<DerivedCase> kDerived = {
-    // Action points by agility: 1 gives 5, up to 3 gives 6, then 7, 8, 9 and 10 from AG 10 on.
-    {"ApAg1", "Human", {{"ag", 1}}, {}, {{"ap", "5"}, {"ac", "1"}}},
-    {"ApAg2", "Human", {{"ag", 2}}, {}, {{"ap", "6"}}},
-    {"ApAg3", "Human", {{"ag", 3}}, {}, {{"ap", "6"}}},
-    {"ApAg4", "Human", {{"ag", 4}}, {}, {{"ap", "7"}}},
-    {"ApAg6", "Human", {{"ag", 6}}, {}, {{"ap", "8"}, {"ac", "6"}}},
-    {"ApAg8", "Human", {{"ag", 8}}, {}, {{"ap", "9"}}},
-    {"ApAg9", "Human", {{"ag", 9}}, {}, {{"ap", "9"}}},
-    {"ApAg10", "Human", {{"ag", 10}}, {}, {{"ap", "10"}, {"ac", "10"}}},
-    {"ApAg16", "Deathclaw", {{"en", 1}, {"lu", 1}, {"ag", 16}}, {}, {{"ap", "10"}, {"ac", "16"}}},
-    {"ApAg1Bruiser", "Human", {{"ag", 1}}, {"bruiser"}, {{"ap", "3"}}},
-    // Melee damage: 1 up to ST 6, then ST - 5.
-    {"MdSt1", "Human", {{"st", 1}}, {}, {{"md", "1"}, {"hp", "26"}, {"carrywt", "50"}}},
-    {"MdSt6", "Human", {{"st", 6}}, {}, {{"md", "1"}, {"carrywt", "175"}}},
-    {"MdSt7", "Human", {{"st", 7}}, {}, {{"md", "2"}}},
-    {"MdSt14", "Deathclaw", {{"lu", 4}, {"st", 14}}, {}, {{"md", "14"}, {"carrywt", "375"}}},
-    // Healing rate by endurance: below 5 gives 1, below 8 gives 2, below 10 gives 3, else 4.
-    {"HrEn4", "Human", {{"en", 4}}, {}, {{"hr", "1"}, {"pres", "20%"}, {"rres", "8%"}}},
-    {"HrEn5", "Human", {{"en", 5}}, {}, {{"hr", "2"}}},
-    {"HrEn7", "Human", {{"en", 7}}, {}, {{"hr", "2"}}},
-    {"HrEn8", "Human", {{"en", 8}}, {}, {{"hr", "3"}}},
-    {"HrEn9", "Human", {{"en", 9}}, {}, {{"hr", "3"}}},
-    {"HrEn10", "Human", {{"en", 10}}, {}, {{"hr", "4"}, {"hp", "40"}, {"pres", "50%"}, {"rres", "20%"}}},
-    // HP rate: EN / 2 + 3, halves to the even neighbour, a Deathclaw's +2 on top.
-    {"HpRateEn1", "Human", {{"en", 1}}, {}, {{"hprate", "4"}}},
-    {"HpRateEn2", "Human", {{"en", 2}}, {}, {{"hprate", "4"}}},
-    {"HpRateEn3", "Human", {{"en", 3}}, {}, {{"hprate", "4"}}},
-    {"HpRateEn4", "Human", {{"en", 4}}, {}, {{"hprate", "5"}}},
-    {"HpRateEn5", "Human", {{"en", 5}}, {}, {{"hprate", "6"}}},
-    {"HpRateEn6", "Human", {{"en", 6}}, {}, {{"hprate", "6"}}},
-    {"HpRateEn7", "Human", {{"en", 7}}, {}, {{"hprate", "6"}}},
-    {"HpRateEn8", "Human", {{"en", 8}}, {}, {{"hprate", "7"}}},
-    {"HpRateEn9", "Human", {{"en", 9}}, {}, {{"hprate", "8"}}},
-    {"HpRateEn10", "Human", {{"en", 10}}, {}, {{"hprate", "8"}}},
-    {"HpRateEn11", "Human", {{"en", 10}}, {"gifted"}, {{"en", "11"}, {"hprate", "8"}}},
-    {"HpRateEn12Deathclaw", "Deathclaw", {{"en", 12}}, {}, {{"hprate", "11"}}},
-    {"HpRateEn13Deathclaw", "Deathclaw", {{"lu", 4}, {"en", 13}}, {}, {{"hprate", "12"}}},
-    {"HpRateEn14Deathclaw", "Deathclaw", {{"lu", 4}, {"en", 13}}, {"gifted"}, {{"en", "14"}, {"hprate", "12"}}},
-    {"HpRateEn11SuperMutant", "Super-Mutant", {{"lu", 4}, {"en", 11}}, {}, {{"hprate", "10"}}},
-    // Traits the derived values read.
-    {"Finesse", "Human", {}, {"finesse"}, {{"cc", "15%"}, {"bd", "-30%"}}},
-    {"Kamikaze", "Human", {}, {"kamikaze"}, {{"seq", "15"}, {"ac", "0"}}},
-    {"KamikazeVatSkin", "Super-Mutant", {}, {"kamikaze", "vatskin"}, {{"ac", "10"}, {"seq", "15"}}},
-    {"VatSkin", "Super-Mutant", {}, {"vatskin"}, {{"ac", "15"}}},
-    {"SmallFrameSt6", "Human", {{"st", 6}}, {"smallframe"}, {{"carrywt", "90"}, {"ag", "6"}, {"ap", "8"}, {"ac", "6"}}},
-    {"Bruiser", "Human", {}, {"bruiser"}, {{"st", "7"}, {"ap", "5"}, {"hp", "32"}, {"md", "2"}, {"carrywt", "200"}}},
-    {"HeavyHanded", "Human", {}, {"heavyhand"}, {{"md", "5"}}},
-    {"FastMetabolismHuman", "Human", {}, {"fastmet"}, {{"pres", "0%"}, {"rres", "0%"}, {"hr", "4"}, {"eres", "30%"}}},
-    {"FastMetabolismGhoul", "Ghoul", {}, {"fastmet"}, {{"pres", "30%"}, {"rres", "80%"}, {"hr", "4"}}},
-    {"FastMetabolismSuperMutant", "Super-Mutant", {}, {"fastmet"}, {{"pres", "20%"}, {"rres", "50%"}, {"dres", "25%"}}},
-    {"FastMetabolismHalfMutant", "Half-Mutant", {}, {"fastmet"}, {{"pres", "0%"}, {"rres", "0%"}}},
-    {"FastMetabolismGlowingOne", "Ghoul", {}, {"fastmet", "glowingone"}, {{"rres", "130%"}, {"pres", "30%"}}},
-    {"GlowingOne", "Ghoul", {}, {"glowingone"}, {{"rres", "140%"}}},
-    {"DomesticatedDog", "Dog", {}, {"domesticated"}, {{"md", "-1"}, {"intel", "4"}, {"skillrate", "13"}}},
-    {"DomesticatedDeathclaw", "Deathclaw", {}, {"domesticated"}, {{"md", "4"}, {"intel", "5"}}},
-    {"Skilled", "Human", {}, {"skilled"}, {{"skillrate", "20"}, {"perkrate", "4"}}},
-    {"Gifted", "Human", {}, {"gifted"},
-     {{"hp", "33"}, {"skillrate", "17"}, {"ap", "8"}, {"seq", "12"}, {"cc", "6%"}, {"carrywt", "175"}, {"hprate", "6"},
-      {"pres", "30%"}, {"rres", "12%"}, {"chpoint", "5"}}},
-    {"TightNuts", "Robot", {}, {"tightnuts"}, {{"dres", "80%"}}},
-    {"FinesseKamikaze", "Half-Mutant", {}, {"finesse", "kamikaze"}, {{"bd", "-30%"}, {"cc", "15%"}, {"ac", "0"}, {"seq", "15"}}},
+const TraitEffect kTraitEffects[] = {
+    {"HumanFinesse", "Human", {"finesse"}, {{"cc", "15%"}, {"bd", "-30%"}}},
+    {"HumanKamikaze", "Human", {"kamikaze"}, {{"seq", "15"}, {"ac", "0"}}},
+    {"HumanFinesseKamikaze", "Human", {"finesse", "kamikaze"}, {{"cc", "15%"}, {"bd", "-30%"}, {"seq", "15"}, {"ac", "0"}}},
+    {"MutantVatSkin", "Super-Mutant", {"vatskin"}, {{"ac", "15"}}},
+    {"MutantKamikazeVatSkin", "Super-Mutant", {"kamikaze", "vatskin"}, {{"seq", "15"}, {"ac", "10"}}},
+    {"HumanFastMet", "Human", {"fastmet"}, {{"pres", "0%"}, {"rres", "0%"}, {"hr", "4"}}},
+    {"GhoulFastMet", "Ghoul", {"fastmet"}, {{"pres", "30%"}, {"rres", "80%"}, {"hr", "4"}}},
+    {"MutantFastMet", "Super-Mutant", {"fastmet"}, {{"pres", "20%"}, {"rres", "50%"}, {"hr", "4"}}},
+    {"HalfMutantFastMet", "Half-Mutant", {"fastmet"}, {{"pres", "0%"}, {"rres", "0%"}, {"hr", "4"}}},
+    {"GhoulGlowingOne", "Ghoul", {"glowingone"}, {{"rres", "140%"}}},
+    {"GhoulGlowingFastMet", "Ghoul", {"glowingone", "fastmet"}, {{"rres", "130%"}, {"pres", "30%"}, {"hr", "4"}}},
+    {"HumanHeavyHanded", "Human", {"heavyhand"}, {{"md", "5"}}},
+    {"DogDomesticated", "Dog", {"domesticated"}, {{"md", "-1"}, {"intel", "4"}, {"skillrate", "13"}}},
+    {"DogDomesticatedHeavy", "Dog", {"domesticated", "heavyhand"}, {{"md", "3"}, {"intel", "4"}, {"skillrate", "13"}}},
+    {"DeathclawDomesticated", "Deathclaw", {"domesticated"}, {{"md", "4"}, {"intel", "5"}, {"skillrate", "15"}}},
+    {"HumanSkilled", "Human", {"skilled"}, {{"skillrate", "20"}, {"perkrate", "4"}}},
+    {"GhoulFearTheReaper", "Ghoul", {"fearthereap"}, {{"perkrate", "3"}}},
+    {"RobotTightNuts", "Robot", {"tightnuts"}, {{"dres", "80%"}}},
+    {"HumanBruiser", "Human", {"bruiser"}, {{"st", "7"}, {"ap", "5"}, {"hp", "32"}, {"md", "2"}, {"carrywt", "200"}}},
+    {"HumanSmallFrame", "Human", {"smallframe"}, {{"ag", "6"}, {"ap", "8"}, {"ac", "6"}, {"carrywt", "75"}}},
+    {"HumanGifted", "Human", {"gifted"},
+     {{"st", "6"}, {"pe", "6"}, {"en", "6"}, {"ch", "6"}, {"intel", "6"}, {"ag", "6"}, {"lu", "6"}, {"hp", "33"},
+      {"ap", "8"}, {"ac", "6"}, {"pres", "30%"}, {"rres", "12%"}, {"cc", "6%"}, {"carrywt", "175"}, {"seq", "12"},
+      {"skillrate", "17"}}},
+    {"HumanOneHanderJinxed", "Human", {"onehand", "jinx"}, {}},
+    {"RobotTargetingEmp", "Robot", {"targetcomp", "empshield"}, {}},
 };
 
-class DerivedValue : public ::testing::TestWithParam<DerivedCase> {};
+class Secondary : public testing::TestWithParam<TraitEffect> {};
 
-TEST_P(DerivedValue, ShowsTheValueTheRuleGives) {
-  const DerivedCase& c = GetParam();
-  Player player(c.race);
-  for (const auto& [stat, value] : c.stats) player.Set(stat, value);
-  for (const char* trait : c.traits) player.Toggle(trait);
-  for (const auto& [field, text] : c.expected) EXPECT_EQ(player[field], text) << field;
-}
-
-// Unticking the traits again gives back exactly the sheet from before.
-TEST_P(DerivedValue, UntickingTheTraitsRestoresEveryField) {
-  const DerivedCase& c = GetParam();
-  Player player(c.race);
-  for (const auto& [stat, value] : c.stats) player.Set(stat, value);
-  const Snapshot before = player.Take();
-  for (const char* trait : c.traits) player.Toggle(trait);
-  for (auto it = c.traits.rbegin(); it != c.traits.rend(); ++it) player.Toggle(*it);
+TEST_P(Secondary, ChangeThese) {
+  const TraitEffect& effect = GetParam();
+  Player player(effect.race);
+  const Snapshot plain = player.Take();
+  for (const char* box : effect.ticks) player.Toggle(box);
+  std::vector<std::string_view> fields(kSecondaryFields.begin(), kSecondaryFields.end());
+  fields.insert(fields.end(), kStatFields.begin(), kStatFields.end());
+  fields.push_back("chpoint");
+  for (const std::string_view field : fields) {
+    std::string expected = plain.at(std::string(field));
+    for (const auto& [name, text] : effect.changed) {
+      if (name == field) expected = text;
+    }
+    EXPECT_EQ(player[field], expected) << field;
+  }
+  for (auto it = effect.ticks.rbegin(); it != effect.ticks.rend(); ++it) player.Toggle(*it);
   Snapshot after = player.Take();
-  after["info"] = before.at("info");
-  EXPECT_EQ(Differences(before, after), "");
+  after["info"] = plain.at("info");
+  EXPECT_EQ(Differences(plain, after), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, DerivedValue, ::testing::ValuesIn(kDerived),
+INSTANTIATE_TEST_SUITE_P(Traits, Secondary, testing::ValuesIn(kTraitEffects),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(DerivedValueRuns, RunningTheRecomputationTwiceChangesNothingPerkRateIncluded) {
-  Player ghoul("Ghoul");
-  ghoul.Toggle("fearthereap");
-  ghoul.Toggle("fastmet");
-  ghoul.Click("enplu", 3);
-  const Snapshot before = ghoul.Take();
-  UpdateSecondaryStats(ghoul.sheet());
-  UpdateSecondaryStats(ghoul.sheet());
-  EXPECT_EQ(Differences(before, ghoul.Take()), "");
-  EXPECT_EQ(ghoul["perkrate"], "3");
+TEST(SecondaryStats, SmallFrameCarries15PoundsPerStrength) {
+  Player human;
+  human.Click("stplu");
+  human.Toggle("smallframe");
+  EXPECT_EQ(human["carrywt"], "90");
+  EXPECT_EQ(human["ag"], "6");
+  human.Toggle("smallframe");
+  EXPECT_EQ(human["carrywt"], "175");
+  EXPECT_EQ(human["ag"], "5");
 }
 
-// The race's modifiers come from the race text each time: a text typed over
-// the pick counts at the next recomputation.
-TEST(DerivedValueRuns, TheNextRecomputationReadsATypedRaceText) {
+// Perk Rate holds what race selection and the traits' ticks wrote; no
+// recomputation rewrites it.
+TEST(SecondaryStats, PerkRateIsNeverRecomputed) {
   Player human;
-  const Snapshot before = human.Take();
+  human.sheet().SetText(*FindField("perkrate"), "9");
+  human.Click("stplu");
+  human.Toggle("finesse");
+  human.Toggle("sneak");
+  EXPECT_EQ(human["perkrate"], "9");
+}
+
+// The race modifiers come from the race text each time: a race name typed
+// over the pick changes nothing until the next recomputation reads it.
+TEST(SecondaryStats, ATypedRaceCountsAtTheNextRecomputation) {
+  Player human;
+  Snapshot expected = human.Take();
   human.Type("Robot");
-  Snapshot typed = human.Take();
-  typed["race"] = before.at("race");
-  EXPECT_EQ(Differences(before, typed), "");
+  expected["race"] = "Robot";
+  EXPECT_EQ(Differences(expected, human.Take()), "");
+  human.Click("Label48");  // a caption recomputes nothing
+  expected["info"] = human["info"];
+  EXPECT_EQ(Differences(expected, human.Take()), "");
 
   human.Click("stplu");
   EXPECT_EQ(human["st"], "6");
-  EXPECT_EQ(human["chpoint"], "4");
   EXPECT_EQ(human["dres"], "40%");
   EXPECT_EQ(human["eres"], "0%");
-  EXPECT_EQ(human["extra"], kRobotText);
+  EXPECT_EQ(human["extra"], kRobotNote);
+  EXPECT_EQ(human["hp"], "31");
+  // Perk Rate and Gas Res. are written by a pick only.
   EXPECT_EQ(human["perkrate"], "3");
   EXPECT_EQ(human["gres"], "0/0");
 }
 
+TEST(SecondaryStats, ATextNamingNoRaceGetsNoRaceModifier) {
+  for (const std::string& text : kTextsThatNameNoRace) {
+    SCOPED_TRACE(Shown(text));
+    Player claw("Deathclaw");
+    claw.Type(text);
+    claw.Click("stmin");  // refused, and the recomputation runs
+    const std::pair<const char*, const char*> expected[] = {
+        {"st", "6"},    {"md", "1"},    {"hprate", "6"}, {"dres", "0%"}, {"pres", "25%"}, {"rres", "10%"},
+        {"eres", "0%"}, {"hp", "31"},   {"gres", "0/40"}, {"perkrate", "4"}, {"extra", ""}};
+    for (const auto& [field, value] : expected) EXPECT_EQ(claw[field], value) << field;
+  }
+}
+
 }  // namespace
-}  // namespace cindral::etest
+}  // namespace cindral::test
