@@ -51,14 +51,14 @@ const HelpRow kTraitTexts[] = {
     {"Label14", "Small Frame - ",        {"+1 Agility", "15 pounds times Strength"}},
     {"Label34", "Targeting Computer - ", {"1 extra action point", "+15%"}},
     {"Label31", "Tech Wizard - ",        {"+15% to Science, Repair and Lockpick", "-1 Perception"}},
-    {"Label35", "Tight Nuts - ",         {"base damage resistance", "half the hit points"}},
+    {"Label35", "Tight Nuts - ",         {"base damage resistance", "doubled", "half the hit points"}},
     {"Label29", "Vat Skin - ",           {"+10 armor class", "ten hexes", "-1 Perception"}},
 };
 
 const HelpRow kSecondaryTexts[] = {
     {"Label48", "HIT POINTS (HP): ",        {"15 + STR + 2xEN", "3 + 1/2 (round down) EN", "dead stay dead"}},
     {"Label59", "ARMOR CLASS (AC): ",       {"Agility 6 and armor 5 give 11"}},
-    {"Label60", "MELEE DAMAGE: ",           {"Strength"}},
+    {"Label60", "MELEE DAMAGE: ",           {"unarmed and melee combat", "Strength"}},
     {"Label61", "Bonus Damage - ",          {"traits or perks"}},
     {"Label62", "DAMAGE RESISTANCE: ",      {"armor", "0%"}},
     {"Label63", "POISON RESISTANCE: ",      {"5 X EN", "Endurance 6 gives 30%"}},
