@@ -1,13 +1,20 @@
 #include "accessibility.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <vector>
 
+#include "button_reasons.h"
 #include "character_window.h"
+#include "controls.h"
 #include "desktop_support.h"
+#include "disabled_reasons.h"
 #include "help_texts.h"
 #include "qt_text.h"
 #include "stat_allocation.h"
@@ -17,13 +24,109 @@ namespace cindral {
 
 namespace {
 
+// A tick box as an accessibility client sees it. Its Toggle and Press
+// actions are a click: the box asks the engine, which ticks it or not, so
+// voice control and switch access go through the same rules as the mouse.
+// (The toolkit's own check box interface would tick the box directly, and
+// the window would show a tick the sheet does not hold.)
+class SheetBoxInterface : public QAccessibleWidget {
+ public:
+  explicit SheetBoxInterface(SheetBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = box()->isChecked();
+    return state;
+  }
+
+  QStringList actionNames() const override {
+    QStringList names;
+    if (widget()->isEnabled()) names << toggleAction() << pressAction();
+    return names + QAccessibleWidget::actionNames();
+  }
+
+  void doAction(const QString& action) override {
+    if (action == toggleAction() || action == pressAction()) {
+      box()->click();  // a disabled box ignores it, as it ignores the mouse
+      return;
+    }
+    QAccessibleWidget::doAction(action);
+  }
+
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (action == toggleAction() || action == pressAction()) return {QStringLiteral("Space")};
+    return QAccessibleWidget::keyBindingsForAction(action);
+  }
+
+ private:
+  SheetBox* box() const { return static_cast<SheetBox*>(widget()); }
+};
+
+}  // namespace
+
+// What a screen reader is asked to say at once. Qt reports a change of name
+// or description without the new text, which a screen reader cannot speak;
+// what it does speak, wherever the focus is, is a notification coming into
+// view. So the words name an unseen notification, which is then reported as
+// shown.
+class Announcement : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Announcement(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("announcement"));
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+  }
+
+  void Say(const QString& words) {
+    if (words.isEmpty()) return;
+    setAccessibleName(words);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    emit said(words);
+  }
+
+ signals:
+  // After the words have gone out to the listening clients.
+  void said(const QString& words);
+};
+
+namespace {
+
+// The window's own kinds of widget, each asked for by its own class name
+// (asked for every widget the first time a client or an event needs it, so
+// the name is compared before anything else).
+QAccessibleInterface* WindowInterfaces(const QString& className, QObject* object) {
+  if (className == QLatin1String(SheetBox::staticMetaObject.className())) {
+    if (auto* box = qobject_cast<SheetBox*>(object)) return new SheetBoxInterface(box);
+  }
+  if (className == QLatin1String(Announcement::staticMetaObject.className())) {
+    if (auto* announcement = qobject_cast<Announcement*>(object)) {
+      return new QAccessibleWidget(announcement, QAccessible::Notification);
+    }
+  }
+  return nullptr;
+}
+
+// Installed with the application, before the window exists: the window
+// disables some boxes while it is built, which already asks for their
+// interfaces.
+void InstallWindowInterfaces() { QAccessible::installFactory(&WindowInterfaces); }
+Q_COREAPP_STARTUP_FUNCTION(InstallWindowInterfaces)
+
 // The window shows the statistics by abbreviation; a listener hears them
 // spelled out.
 QString StatName(Stat stat) { return Q(kStats[Index(stat)].name); }
 
+// An unchanged name or description is not set again: each change is an
+// event for every listening client.
 void SetName(QWidget* widget, const QString& name) {
-  // A change of name is announced; an unchanged one is not repeated.
   if (widget && widget->accessibleName() != name) widget->setAccessibleName(name);
+}
+
+void SetDescription(QWidget* widget, const QString& description) {
+  if (widget && widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
 }
 
 QString CaptionText(const CharacterWindow& window, std::string_view control) {
@@ -31,25 +134,79 @@ QString CaptionText(const CharacterWindow& window, std::string_view control) {
   return caption ? caption->text() : QString();
 }
 
+// A rule text after the reason its box is disabled, if it is: the reason is
+// what the player needs first.
+QString ReasonThenRule(const std::string& reason, std::string_view rule) {
+  if (reason.empty()) return Q(rule);
+  if (rule.empty()) return Q(reason);
+  return Q(reason) + QStringLiteral(". ") + Q(rule);
+}
+
+// A statistic's "+" or "-" and the value field beside it.
+struct ButtonSpeech {
+  StatButton button;
+  QPushButton* widget;
+  QLabel* value;
+};
+
+// A tick box, its caption and its rule text; a tag box also its skill's
+// value field.
+struct BoxSpeech {
+  Box box;
+  QWidget* widget;
+  QWidget* caption;
+  QString captionText;
+  std::string_view rule;
+  QLabel* value;  // nullptr for a trait box
+};
+
 // A value field and what it is called when its value is read out.
 struct ValueName {
   QLabel* label;
   QString caption;
 };
 
-class AccessibleNames : public QObject {
+// Everything a screen reader says for the window. It sets nothing until a
+// client listens (a window nobody listens to starts without the cost of a
+// name for every widget), then brings the names up to date after every
+// event.
+class Speech : public QObject, public QAccessible::ActivationObserver {
  public:
-  explicit AccessibleNames(CharacterWindow& window) : QObject(&window), window_(window) {
-    for (const StatButton& b : kStatButtons) {
-      SetName(ControlNamed(window, b.name), StatName(b.stat) + (b.step > 0 ? QStringLiteral(", plus") : QStringLiteral(", minus")));
-    }
-    SetName(ControlNamed(window, "Command1"), QStringLiteral("About"));
-    for (const ControlPlace& p : BoxPlaces()) {
-      const auto box = FindBox(p.name);
-      const QString caption = CaptionText(window, p.name);
-      SetName(ControlNamed(window, p.name), box && IsTagBox(*box) ? caption + QStringLiteral(", tag") : caption);
-    }
-    if (auto* race = qobject_cast<QComboBox*>(ControlNamed(window, "race"))) {
+  explicit Speech(CharacterWindow& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("speech"));
+    QAccessible::installActivationObserver(this);
+    if (QAccessible::isActive()) Listen();
+  }
+  ~Speech() override { QAccessible::removeActivationObserver(this); }
+
+  void accessibilityActiveChanged(bool active) override {
+    if (active) Listen();
+    else listening_ = false;
+  }
+
+  void SheetShown() {
+    if (listening_) Refresh();
+  }
+
+  void SayInformation() {
+    if (listening_) announcement_->Say(Q(window_.engine().sheet().Text(Field::info)));
+  }
+
+ private:
+  void Listen() {
+    if (!announcement_) Prepare();
+    listening_ = true;
+    Refresh();
+  }
+
+  // Once, when a client first listens: the names that never change, the
+  // lists walked after every event, and what is said at once.
+  void Prepare() {
+    announcement_ = new Announcement(&window_);
+    SetName(ControlNamed(window_, "Command1"), QStringLiteral("About"));
+    SetName(ControlNamed(window_, "Name"), QStringLiteral("Character name"));
+    SetName(ControlNamed(window_, "extra"), QStringLiteral("Extra"));
+    if (auto* race = qobject_cast<QComboBox*>(ControlNamed(window_, "race"))) {
       SetName(race, QStringLiteral("Race"));
       SetName(race->lineEdit(), QStringLiteral("Race"));
       // Some desktops name a drop-down by its text and look for its name in
@@ -60,37 +217,72 @@ class AccessibleNames : public QObject {
       label->setBuddy(race);
       label->hide();
     }
-    SetName(ControlNamed(window, "Name"), QStringLiteral("Character name"));
-    SetName(ControlNamed(window, "extra"), QStringLiteral("Extra"));
-    SetName(ControlNamed(window, "info"), QStringLiteral("Information"));
+
+    for (const StatButton& b : kStatButtons) {
+      auto* button = qobject_cast<QPushButton*>(ControlNamed(window_, b.name));
+      auto* value = qobject_cast<QLabel*>(ControlNamed(window_, NameOf(FieldOf(b.stat))));
+      if (!button || !value) continue;
+      buttons_.push_back({b, button, value});
+      // A press is answered with the button's new name, or with why it
+      // changed nothing: the name as it was before the press tells which.
+      connect(button, &QPushButton::pressed, this, [this, button] { nameBeforePress_ = button->accessibleName(); });
+      connect(button, &QPushButton::clicked, this, [this, button] {
+        if (!listening_) return;
+        const bool moved = button->accessibleName() != nameBeforePress_;
+        announcement_->Say(moved ? button->accessibleName() : button->accessibleDescription());
+      });
+      // The statistic abbreviations say the statistic.
+      if (b.step > 0) SetName(ControlNamed(window_, CaptionOf(b.name)), StatName(b.stat));
+    }
+
+    for (const ControlPlace& p : BoxPlaces()) {
+      const auto box = FindBox(p.name);
+      QWidget* widget = ControlNamed(window_, p.name);
+      if (!box || !widget) continue;
+      QLabel* value = nullptr;
+      if (IsTagBox(*box)) value = qobject_cast<QLabel*>(ControlNamed(window_, NameOf(kSkills[Index(SkillOf(*box))].value)));
+      boxes_.push_back({*box, widget, ControlNamed(window_, CaptionOf(p.name)), CaptionText(window_, p.name),
+                        HelpFor(CaptionOf(p.name)), value});
+    }
 
     for (const LabelPlace& p : LabelPlaces()) {
-      if (p.look == Look::Panel) continue;  // named above, described by its text
-      QWidget* w = ControlNamed(window, p.name);
+      if (p.look == Look::Panel) continue;  // named by the text it shows
+      QWidget* w = ControlNamed(window_, p.name);
+      if (!w) continue;
+      // A caption's rule text is there to be read; a box's caption follows
+      // its box's reason too, so it is described after every event.
+      if (!FindBox(p.names) && !HelpFor(p.name).empty()) SetDescription(w, Q(HelpFor(p.name)));
       const auto field = FindField(p.name);
-      if (!w || !field) {
-        // A caption: its rule text, where it has one, is there to be read.
-        if (w && !HelpFor(p.name).empty()) w->setAccessibleDescription(Q(HelpFor(p.name)));
-        continue;
-      }
-      if (auto* label = qobject_cast<QLabel*>(w)) values_.push_back({label, ValueCaption(*field, p.name)});
+      if (auto* label = qobject_cast<QLabel*>(w); label && field) values_.push_back({label, ValueCaption(*field, p.name)});
     }
-    // The statistic abbreviations say the statistic.
-    for (const StatButton& b : kStatButtons) {
-      if (b.step > 0) SetName(ControlNamed(window, CaptionOf(b.name)), StatName(b.stat));
+
+    // A click on a caption, on the counter `tags` or on About says the text
+    // it puts into the panel, once the window shows it.
+    for (const std::string_view name : kCaptionControls) {
+      QWidget* w = ControlNamed(window_, name);
+      if (auto* caption = qobject_cast<ClickLabel*>(w)) connect(caption, &ClickLabel::clicked, this, [this] { SayInformation(); });
+      if (auto* about = qobject_cast<QPushButton*>(w)) connect(about, &QPushButton::clicked, this, [this] { SayInformation(); });
     }
-    Refresh();
   }
 
   void Refresh() {
-    for (const ValueName& v : values_) SetName(v.label, v.caption + QStringLiteral(": ") + v.label->text());
-    if (QWidget* info = ControlNamed(window_, "info")) {
-      const QString text = Q(window_.engine().sheet().Text(Field::info));
-      if (info->accessibleDescription() != text) info->setAccessibleDescription(text);
+    const Sheet& sheet = window_.engine().sheet();
+    for (const ButtonSpeech& b : buttons_) {
+      const QString side = b.button.step > 0 ? QStringLiteral(", plus") : QStringLiteral(", minus");
+      SetName(b.widget, StatName(b.button.stat) + QLatin1Char(' ') + b.value->text() + side);
+      SetDescription(b.widget, Q(ButtonReason(sheet, b.button)));
     }
+    for (const BoxSpeech& b : boxes_) {
+      SetName(b.widget, b.value ? b.captionText + QLatin1Char(' ') + b.value->text() + QStringLiteral(", tag") : b.captionText);
+      const QString description = ReasonThenRule(DisabledReason(sheet, b.box), b.rule);
+      SetDescription(b.widget, description);
+      SetDescription(b.caption, description);
+    }
+    for (const ValueName& v : values_) SetName(v.label, v.caption + QStringLiteral(": ") + v.label->text());
+    const QString panel = Q(sheet.Text(Field::info));
+    SetName(ControlNamed(window_, "info"), panel.isEmpty() ? QStringLiteral("Information") : panel);
   }
 
- private:
   QString ValueCaption(Field field, std::string_view name) const {
     for (const StatInfo& stat : kStats) {
       if (stat.field == field) return StatName(stat.stat);
@@ -99,14 +291,29 @@ class AccessibleNames : public QObject {
   }
 
   CharacterWindow& window_;
+  bool listening_ = false;
+  Announcement* announcement_ = nullptr;  // made when a client first listens
+  std::vector<ButtonSpeech> buttons_;
+  std::vector<BoxSpeech> boxes_;
   std::vector<ValueName> values_;
+  QString nameBeforePress_;
 };
+
+Speech* SpeechOf(CharacterWindow& window) {
+  return dynamic_cast<Speech*>(window.findChild<QObject*>(QStringLiteral("speech"), Qt::FindDirectChildrenOnly));
+}
 
 }  // namespace
 
 void AddAccessibleNames(CharacterWindow& window) {
-  auto* names = new AccessibleNames(window);
-  QObject::connect(&window, &CharacterWindow::sheetShown, names, [names] { names->Refresh(); });
+  auto* speech = new Speech(window);
+  QObject::connect(&window, &CharacterWindow::sheetShown, speech, [speech] { speech->SheetShown(); });
+}
+
+void SpeakInformation(CharacterWindow& window) {
+  if (Speech* speech = SpeechOf(window)) speech->SayInformation();
 }
 
 }  // namespace cindral
+
+#include "accessibility.moc"

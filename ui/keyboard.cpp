@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <vector>
 
+#include "accessibility.h"
 #include "character_window.h"
 #include "desktop_support.h"
 #include "help_texts.h"
@@ -30,10 +31,11 @@ class KeyboardHelp : public QObject {
   explicit KeyboardHelp(CharacterWindow& window) : QObject(&window), window_(window), captions_(CaptionsWithText()) {}
 
   // The caption's own click handling, so the panel shows exactly what a
-  // click on the caption shows.
+  // click on the caption shows; a screen reader says the text at once.
   void ShowCaptionText(std::string_view caption) {
     window_.engine().Click(caption);
     window_.ShowSheet();
+    SpeakInformation(window_);
   }
 
   // Steps from the caption whose text the panel shows (if any) to the next

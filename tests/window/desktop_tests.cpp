@@ -1,8 +1,8 @@
-// The window beyond the mouse: every action from the keyboard, a name for
-// every control a screen reader reaches, tooltips that say why a box is
-// closed, and the same window drawn at the screen's scale factor.
+// The window beyond the mouse: every action from the keyboard, tooltips that
+// say why a box is closed, and the same window drawn at the screen's scale
+// factor. What a screen reader meets has a suite of its own
+// (accessibility_tests.cpp).
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <map>
 #include <set>
 #include <vector>
 
@@ -54,12 +53,6 @@ std::vector<std::string_view> CaptionsWithText() {
     if (!cindral::HelpFor(p.name).empty()) captions.push_back(p.name);
   }
   return captions;
-}
-
-void CollectInterfaces(QAccessibleInterface* iface, std::vector<QAccessibleInterface*>& out) {
-  if (!iface) return;
-  out.push_back(iface);
-  for (int i = 0; i < iface->childCount(); ++i) CollectInterfaces(iface->child(i), out);
 }
 
 qreal ScaleFactor() {
@@ -117,10 +110,6 @@ class DesktopTests : public QObject {
     QTest::keyClick(view, Qt::Key_Return);
     QTRY_VERIFY(!view->isVisible());
     QCOMPARE(Q(sheet().Text(cindral::Field::race)), race);
-  }
-  QString AccessibleName(const char* name) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Find(name));
-    return iface ? iface->text(QAccessible::Name) : QString();
   }
   QString Tip(const char* name) { return Find(name)->toolTip(); }
   QString CaptionTip(std::string_view box) {
@@ -315,94 +304,6 @@ class DesktopTests : public QObject {
     SheetSnapshot now = Snapshot(sheet());
     now.texts[cindral::Index(cindral::Field::info)] = start.texts[cindral::Index(cindral::Field::info)];
     QVERIFY(now == start);
-  }
-
-  // --- Screen readers -------------------------------------------------------
-
-  void everyInteractiveControlHasAName() {
-    std::vector<QAccessibleInterface*> all;
-    CollectInterfaces(QAccessible::queryAccessibleInterface(window_.get()), all);
-    std::map<QAccessible::Role, int> counts;
-    for (QAccessibleInterface* iface : all) {
-      const QAccessible::Role role = iface->role();
-      if (role != QAccessible::PushButton && role != QAccessible::CheckBox && role != QAccessible::ComboBox &&
-          role != QAccessible::EditableText)
-        continue;
-      ++counts[role];
-      QObject* object = iface->object();
-      const QString who = object ? object->objectName() + QStringLiteral(" (") + object->metaObject()->className() + ')'
-                                 : QStringLiteral("?");
-      QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(who + " has no accessible name"));
-    }
-    QCOMPARE(counts[QAccessible::PushButton], 15);  // fourteen statistic buttons and About
-    QCOMPARE(counts[QAccessible::CheckBox], 47);
-    QCOMPARE(counts[QAccessible::ComboBox], 1);
-    QVERIFY(counts[QAccessible::EditableText] >= 2);  // the name box, the race text, the notes
-  }
-
-  void controlsAreNamedByWhatTheyAre_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("stplu") << "stplu" << "Strength, plus";
-    QTest::newRow("stmin") << "stmin" << "Strength, minus";
-    QTest::newRow("inplu") << "inplu" << "Intelligence, plus";
-    QTest::newRow("lumin") << "lumin" << "Luck, minus";
-    QTest::newRow("smallguns") << "smallguns" << "Small Guns, tag";
-    QTest::newRow("melee") << "melee" << "Melee Weapon, tag";
-    QTest::newRow("bruiser") << "bruiser" << "Bruiser";
-    QTest::newRow("targetcomp") << "targetcomp" << "Targetting Computer";
-    QTest::newRow("hp") << "hp" << "Hit Points: 30";
-    QTest::newRow("gres") << "gres" << "Gas Res.: 0/0";
-    QTest::newRow("st") << "st" << "Strength: 5";
-    QTest::newRow("chpoint") << "chpoint" << "Char Points: 5";
-    QTest::newRow("sma") << "sma" << "Small Guns: 25%";
-    QTest::newRow("tags") << "tags" << "Tags Left: 3";
-    QTest::newRow("traits") << "traits" << "Traits Left: 2";
-    QTest::newRow("Name") << "Name" << "Character name";
-    QTest::newRow("Command1") << "Command1" << "About";
-  }
-  void controlsAreNamedByWhatTheyAre() {
-    QFETCH(QString, control);
-    QTEST(AccessibleName(control.toLatin1().constData()), "name");
-  }
-
-  // The drop-down is named by its text where the desktop wants that, and
-  // by a label that belongs to it.
-  void theRaceBoxSaysItIsTheRace() {
-    QAccessibleInterface* race = QAccessible::queryAccessibleInterface(Find("race"));
-    QVERIFY(race);
-    QCOMPARE(race->role(), QAccessible::ComboBox);
-    QVERIFY(!race->text(QAccessible::Name).isEmpty());
-    QStringList labels;
-    for (const auto& [label, relation] : race->relations(QAccessible::Label)) labels << label->text(QAccessible::Name);
-    QCOMPARE(labels, QStringList{QStringLiteral("Race")});
-    QCOMPARE(Find<QComboBox>("race")->lineEdit()->accessibleName(), QStringLiteral("Race"));
-  }
-
-  void valueNamesFollowTheSheet() {
-    Press("stplu", Qt::Key_Space);
-    QCOMPARE(AccessibleName("st"), QStringLiteral("Strength: 6"));
-    QCOMPARE(AccessibleName("hp"), QStringLiteral("Hit Points: 31"));
-    QCOMPARE(AccessibleName("chpoint"), QStringLiteral("Char Points: 4"));
-    Press("smallguns", Qt::Key_Space);
-    QCOMPARE(AccessibleName("tags"), QStringLiteral("Tags Left: 2"));
-    QCOMPARE(AccessibleName("sma"), QStringLiteral("Small Guns: 45%"));
-    PickRace(QStringLiteral("Robot"));
-    QCOMPARE(AccessibleName("st"), QStringLiteral("Strength: 7"));
-    QCOMPARE(AccessibleName("tags"), QStringLiteral("Tags Left: 3"));
-  }
-
-  void thePanelReadsOutItsText() {
-    QAccessibleInterface* info = QAccessible::queryAccessibleInterface(Find("info"));
-    QVERIFY(info);
-    QCOMPARE(info->text(QAccessible::Name), QStringLiteral("Information"));
-    ClickCaption("Label48");
-    QCOMPARE(info->text(QAccessible::Description), Q(cindral::HelpFor("Label48")));
-    Press("bruiser", Qt::Key_Space);
-    QCOMPARE(info->text(QAccessible::Description), Q(cindral::TraitHelp(cindral::Trait::bruiser)));
-    // A caption carries its own text for a reader that explores the window.
-    QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(Find("Label94"));
-    QCOMPARE(caption->text(QAccessible::Description), Q(cindral::HelpFor("Label94")));
   }
 
   // --- Why a box is closed --------------------------------------------------
