@@ -101,4 +101,6 @@ void Engine::TypeRace(std::string_view text) { sheet_.SetText(Field::race, text)
 
 void Engine::TypeName(std::string_view text) { sheet_.SetText(Field::Name, text); }
 
+void Engine::ShowCharacterCopied() { sheet_.SetText(Field::info, CharacterCopiedText()); }
+
 }  // namespace cindral

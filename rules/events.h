@@ -58,6 +58,10 @@ class Engine {
   void TypeRace(std::string_view text);
   void TypeName(std::string_view text);
 
+  // The character has been copied out of the window: the information panel
+  // says so, and nothing else changes.
+  void ShowCharacterCopied();
+
   // The race last picked from the list (at start-up, the race shown then).
   // While the race text differs from it, the boxes and limits follow a race
   // the text no longer names; the window says so.

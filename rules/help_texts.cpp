@@ -279,4 +279,9 @@ std::string_view HelpFor(std::string_view control) {
 
 std::string_view TraitHelp(Trait trait) { return kTraitTexts[Index(trait)].text; }
 
+std::string_view CharacterCopiedText() {
+  return "Character copied. Paste it into a chat or a text editor as plain text, or into a word processor as a "
+         "table.";
+}
+
 }  // namespace cindral

@@ -56,4 +56,8 @@ std::string_view HelpFor(std::string_view control);
 // The text a trait's caption and tick box show.
 std::string_view TraitHelp(Trait trait);
 
+// What the panel says once the whole character has been put on the
+// clipboard.
+std::string_view CharacterCopiedText();
+
 }  // namespace cindral
