@@ -1,13 +1,19 @@
 #include "character_window.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 
+#include "character_copy.h"
 #include "fonts.h"
+#include "history_menu.h"
 #include "qt_text.h"
 #include "window_icon.h"
 
@@ -19,6 +25,8 @@ const QColor kBlack(0, 0, 0);
 const QColor kGreen(0, 255, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kLightGrey(192, 192, 192);
+// The caption of a box that cannot be ticked just now.
+const QColor kDimmedGrey(128, 128, 128);
 
 QFont WindowFont(double pointSize = kDefaultPointSize, bool bold = false) {
   QFont font(QString::fromLatin1(kFontFamily));
@@ -60,9 +68,20 @@ void ApplyLook(QLabel& label, Look look, const QFont& bold) {
       label.setPalette(palette);
       label.setAutoFillBackground(true);
       label.setWordWrap(true);
+      label.setMargin(kPanelMargin);
       break;
     }
   }
+}
+
+// A value beside a caption in a larger font is lowered onto the caption's
+// baseline. Both are centred in rows of the same height, so the baselines
+// differ by the difference of ascent less descent.
+void PutOnBaselineOf(const QLabel& caption, QLabel& value) {
+  const QFontMetricsF big(caption.font());
+  const QFontMetricsF small(value.font());
+  const int lower = qRound((big.ascent() - big.descent()) - (small.ascent() - small.descent()));
+  if (lower > 0) value.setContentsMargins(0, lower, 0, 0);
 }
 
 const ControlPlace& TextBoxPlace(std::string_view name) {
@@ -90,6 +109,7 @@ CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kBlack);
   colours.setColor(QPalette::WindowText, kGreen);
+  colours.setColor(QPalette::Disabled, QPalette::WindowText, kDimmedGrey);
   setPalette(colours);
   setAutoFillBackground(true);
 
@@ -99,6 +119,7 @@ CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   BuildBoxes();
   BuildTopControls();
   SetFocusOrder();
+  AddKeys();
   for (QWidget* w : findChildren<QWidget*>()) {
     if (w->objectName().isEmpty()) continue;
     // A name two widgets share is left to the search of the children.
@@ -110,6 +131,7 @@ CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
   dirtyFields_.set();
   dirtyBoxes_.set();
   Handle([this] { engine_.Start(); });
+  history_.emplace(engine_);
 
   for (const std::string_view name : FocusOrder()) {
     if (QWidget* w = Control(name); w && w->isEnabled()) {
@@ -142,7 +164,7 @@ void CharacterWindow::BuildLabels() {
     if (reacting) {
       auto* clickable = new ClickLabel(parent);
       const std::string_view name = reacting->name;
-      connect(clickable, &ClickLabel::clicked, this, [this, name] { Handle([this, name] { engine_.Click(name); }); });
+      connect(clickable, &ClickLabel::clicked, this, [this, name] { Handle([this, name] { history_->Click(name); }); });
       label = clickable;
     } else {
       label = new QLabel(parent);
@@ -151,9 +173,18 @@ void CharacterWindow::BuildLabels() {
     label->setGeometry(ToQRect(place.rect));
     label->setTextFormat(Qt::PlainText);
     ApplyLook(*label, place.look, bold);
-    label->setAlignment((place.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    // A row's caption, value and box share the middle of the row; the panel
+    // reads from the top.
+    const Qt::Alignment vertical = place.look == Look::Panel ? Qt::AlignTop : Qt::AlignVCenter;
+    label->setAlignment((place.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | vertical);
     label->setText(Q(place.text));
     if (const auto field = FindField(place.name)) fieldLabels_[Index(*field)] = label;
+    if (const auto box = FindBox(place.names)) boxCaptions_[Index(*box)] = qobject_cast<ClickLabel*>(label);
+  }
+  for (const LabelPlace& place : LabelPlaces()) {
+    const auto field = FindField(place.names);
+    if (!field || !fieldLabels_[Index(*field)]) continue;
+    if (auto* caption = qobject_cast<QLabel*>(Control(place.name))) PutOnBaselineOf(*caption, *fieldLabels_[Index(*field)]);
   }
 }
 
@@ -164,7 +195,7 @@ void CharacterWindow::BuildButtons() {
     button->setGeometry(ToQRect(place.rect));
     button->setAutoDefault(false);
     const std::string_view name = place.name;
-    connect(button, &QPushButton::clicked, this, [this, name] { Handle([this, name] { engine_.Click(name); }); });
+    connect(button, &QPushButton::clicked, this, [this, name] { Handle([this, name] { history_->Click(name); }); });
   }
 }
 
@@ -174,41 +205,47 @@ void CharacterWindow::BuildBoxes() {
     box->setObjectName(Q(place.name));
     box->setGeometry(ToQRect(place.rect));
     const std::string_view name = place.name;
-    connect(box, &SheetBox::clickRequested, this, [this, name] { Handle([this, name] { engine_.Click(name); }); });
+    connect(box, &SheetBox::clickRequested, this, [this, name] { Handle([this, name] { history_->Click(name); }); });
     if (const auto b = FindBox(place.name)) boxes_[Index(*b)] = box;
   }
 }
 
 void CharacterWindow::BuildTopControls() {
   const ControlPlace& name = TextBoxPlace("Name");
-  name_ = new QLineEdit(FrameWidget(name.frame));
+  name_ = new SheetLineEdit(FrameWidget(name.frame), true);
   name_->setObjectName(Q(name.name));
   name_->setGeometry(ToQRect(name.rect));
   name_->setText(Q(engine_.sheet().Text(Field::Name)));
   connect(name_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { Handle([this, text] { engine_.TypeName(text.toStdString()); }); });
+          [this](const QString& text) { Handle([this, text] { history_->TypeName(text.toStdString()); }); });
 
   const ControlPlace& race = TextBoxPlace("race");
   race_ = new RaceBox(FrameWidget(race.frame));
   race_->setObjectName(Q(race.name));
   race_->setGeometry(ToQRect(race.rect));
   race_->setEditText(Q(engine_.sheet().Text(Field::race)));
-  connect(race_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+  // Only what the player types: a pick from the list sets the text too,
+  // and is a pick, not typing.
+  connect(race_->textPart(), &QLineEdit::textEdited, this, [this](const QString& text) {
     const std::string typed = text.toStdString();
-    if (typed != engine_.sheet().Text(Field::race)) Handle([this, &typed] { engine_.TypeRace(typed); });
+    if (typed != engine_.sheet().Text(Field::race)) Handle([this, &typed] { history_->TypeRace(typed); });
   });
   connect(race_, &QComboBox::activated, this, [this](int index) {
     const std::string picked = race_->itemText(index).toStdString();
-    Handle([this, &picked] { engine_.PickRace(picked); });
+    Handle([this, &picked] { history_->PickRace(picked); });
   });
 
+  // A run of typing is one step, until the focus leaves the box.
+  for (SheetLineEdit* typing : {name_, race_->textPart()}) {
+    connect(typing, &SheetLineEdit::focusChanged, this, [this](bool hasFocus) {
+      if (!hasFocus && history_) history_->EndTyping();
+    });
+  }
+
   const ControlPlace& extra = TextBoxPlace("extra");
-  extra_ = new QPlainTextEdit(FrameWidget(extra.frame));
+  extra_ = new NotesBox(FrameWidget(extra.frame));
   extra_->setObjectName(Q(extra.name));
   extra_->setGeometry(ToQRect(extra.rect));
-  extra_->setReadOnly(true);
-  extra_->setTabChangesFocus(true);
-  extra_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   QPalette notes = extra_->palette();
   notes.setColor(QPalette::Text, kGreen);
   notes.setColor(QPalette::Base, kBlack);
@@ -226,6 +263,46 @@ void CharacterWindow::SetFocusOrder() {
     if (previous) setTabOrder(previous, w);
     previous = w;
   }
+}
+
+void CharacterWindow::AddKeys() {
+  const auto key = [this](QKeyCombination combination, void (CharacterWindow::*action)()) {
+    auto* shortcut = new QShortcut(QKeySequence(combination), this);
+    connect(shortcut, &QShortcut::activated, this, action);
+  };
+  key(kUndoKey, &CharacterWindow::Undo);
+  key(kRedoKey, &CharacterWindow::Redo);
+  key(kRedoKeyToo, &CharacterWindow::Redo);
+  key(kCopyCharacterKey, &CharacterWindow::CopyCharacter);
+  // The text boxes keep Ctrl+C while they hold a selection.
+  key(kCopyKey, &CharacterWindow::CopyCharacter);
+}
+
+void CharacterWindow::Undo() {
+  Handle([this] { history_->Undo(); });
+}
+
+void CharacterWindow::Redo() {
+  Handle([this] { history_->Redo(); });
+}
+
+void CharacterWindow::CopyCharacter() {
+  QApplication::clipboard()->setMimeData(CharacterMimeData(engine_.sheet()));
+  Handle([this] { engine_.ShowCharacterCopied(); });
+}
+
+QMenu& CharacterWindow::ContextMenu() {
+  if (!menu_) menu_ = MakeWindowMenu(*this);
+  return *menu_;
+}
+
+void CharacterWindow::contextMenuEvent(QContextMenuEvent* event) {
+  // The name box and the race box have menus of their own.
+  const QWidget* at = childAt(mapFromGlobal(event->globalPos()));
+  for (const QWidget* own : {static_cast<const QWidget*>(name_), static_cast<const QWidget*>(race_)}) {
+    if (at && (at == own || own->isAncestorOf(at))) return;
+  }
+  ContextMenu().popup(event->globalPos());
 }
 
 QWidget* CharacterWindow::Control(std::string_view name) const {
@@ -261,15 +338,29 @@ void CharacterWindow::ShowSheet() {
       label->setText(text);
     }
   }
-  for (std::size_t i = 0; i < kBoxCount; ++i) {
-    if (!dirtyBoxes_.test(i)) continue;
-    const auto box = static_cast<Box>(i);
-    boxes_[i]->setChecked(sheet.State(box) == 1);
-    boxes_[i]->setEnabled(sheet.Enabled(box));
-  }
+  ShowBoxes();
+  race_->ShowPicked(engine_.RaceTextIsPicked());
   dirtyFields_.reset();
   dirtyBoxes_.reset();
   emit sheetShown();
+}
+
+void CharacterWindow::ShowBoxes() {
+  const Sheet& sheet = engine_.sheet();
+  // The boxes that open come before the boxes that close: a focused box
+  // that closes passes the focus on as Tab would, and so finds the boxes
+  // that are open once the whole sheet is shown.
+  for (const bool opening : {true, false}) {
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+      if (!dirtyBoxes_.test(i)) continue;
+      const auto box = static_cast<Box>(i);
+      const bool enabled = sheet.Enabled(box);
+      if (enabled != opening) continue;
+      boxes_[i]->setChecked(sheet.State(box) == 1);
+      boxes_[i]->setEnabled(enabled);
+      if (ClickLabel* caption = boxCaptions_[i]) caption->SetDimmed(!enabled);
+    }
+  }
 }
 
 }  // namespace cindral

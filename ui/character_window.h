@@ -1,22 +1,24 @@
 // The one window of the program: it shows every field of the sheet at its
 // fixed place and turns the player's clicks and typing into the engine's
-// events. It keeps no state of the character: after every event it shows
-// what the sheet holds.
+// events, each through the history of the player's steps, so that any of
+// them can be taken back. It keeps no state of the character: after every
+// event, undo or redo it shows what the sheet holds.
 #pragma once
 
 #include <QHash>
 #include <QWidget>
 #include <array>
 #include <bitset>
+#include <optional>
 #include <string_view>
 
 #include "controls.h"
 #include "events.h"
+#include "history.h"
 #include "window_layout.h"
 
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
+class QMenu;
 
 namespace cindral {
 
@@ -27,6 +29,7 @@ class CharacterWindow : public QWidget, private SheetObserver {
   ~CharacterWindow() override;
 
   Engine& engine() { return engine_; }
+  const History& history() const { return *history_; }
 
   // The widget that shows a field or a box, by control name.
   QWidget* Control(std::string_view name) const;
@@ -34,9 +37,26 @@ class CharacterWindow : public QWidget, private SheetObserver {
   // Puts every field changed since the last call on screen.
   void ShowSheet();
 
+  // Takes the player's last step back, or takes the step taken back again;
+  // with nothing to take, nothing happens. Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y.
+  void Undo();
+  void Redo();
+
+  // Puts the whole character on the clipboard, as plain text and as an
+  // HTML table, and says so in the information panel. Ctrl+Shift+C, and
+  // Ctrl+C where no text is selected.
+  void CopyCharacter();
+
+  // The menu a right-click opens: "Undo", "Redo" and "Copy Character". It
+  // is made the first time it is asked for.
+  QMenu& ContextMenu();
+
  signals:
   // After every event has been handled and shown.
   void sheetShown();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void FieldChanged(Field field) override { dirtyFields_.set(Index(field)); }
@@ -48,6 +68,8 @@ class CharacterWindow : public QWidget, private SheetObserver {
   void BuildBoxes();
   void BuildTopControls();
   void SetFocusOrder();
+  void AddKeys();
+  void ShowBoxes();
 
   // Runs one of the player's events, then shows the sheet.
   template <typename Event>
@@ -56,12 +78,17 @@ class CharacterWindow : public QWidget, private SheetObserver {
   QWidget* FrameWidget(Frame frame) const { return frames_[static_cast<std::size_t>(frame)]; }
 
   Engine engine_;
+  // Made once the load handling has run: the first undo comes back to the
+  // character the window opens on, never before it.
+  std::optional<History> history_;
   std::array<QWidget*, kFrameCount> frames_{};
   std::array<QLabel*, kFieldCount> fieldLabels_{};
   std::array<SheetBox*, kBoxCount> boxes_{};
+  std::array<ClickLabel*, kBoxCount> boxCaptions_{};
   RaceBox* race_ = nullptr;
-  QLineEdit* name_ = nullptr;
-  QPlainTextEdit* extra_ = nullptr;
+  SheetLineEdit* name_ = nullptr;
+  NotesBox* extra_ = nullptr;
+  QMenu* menu_ = nullptr;  // made on the first right-click
   // Every named widget, looked up on every event by the tooltips and the
   // screen-reader names; a search of the window's children each time would
   // cost more than the event itself.

@@ -1,13 +1,12 @@
 #include "controls.h"
 
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QHashFunctions>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QStyleOptionButton>
 #include <QSignalBlocker>
+#include <QStyleOptionButton>
 #include <QWheelEvent>
 
 #include "qt_text.h"
@@ -15,52 +14,217 @@
 
 namespace cindral {
 
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  QLabel::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-}
-
 namespace {
 
-// Draws a control through the style into an image kept for every widget
-// that would draw the same pixels: same kind, text, size, state, scale and
-// colours. The image is transparent where the style draws nothing.
-void PaintShared(QWidget& widget, QStyle::ControlElement element, const QStyleOptionButton& option) {
-  const qreal ratio = widget.devicePixelRatio();
+// A disabled tick box: a dark grey square without a face, its edge and its
+// tick a lighter grey.
+constexpr QRgb kDisabledSquare = qRgb(64, 64, 64);
+constexpr QRgb kDisabledEdge = qRgb(112, 112, 112);
+constexpr QRgb kDisabledTick = qRgb(160, 160, 160);
+
+// The race box while its text is typed and not applied: dark red on amber.
+constexpr QRgb kTypedRaceBase = qRgb(255, 224, 160);
+constexpr QRgb kTypedRaceText = qRgb(128, 0, 0);
+
+// What identifies the pixels a control draws: its kind, state, text, size,
+// scale, colours and font.
+size_t ImageHash(const QWidget& widget, int kind, const QStyleOptionButton& option) {
   const QFont& font = widget.font();
-  const size_t hash = qHashMulti(0, static_cast<int>(element), static_cast<int>(option.state), widget.width(),
-                                 widget.height(), ratio, widget.palette().cacheKey(), font.family(),
-                                 font.pointSizeF(), font.weight(), option.text);
+  return qHashMulti(0, kind, static_cast<int>(option.state), widget.width(), widget.height(),
+                    widget.devicePixelRatio(), widget.palette().cacheKey(), font.family(), font.pointSizeF(),
+                    font.weight(), option.text);
+}
+
+// Draws a control into an image kept for every widget that would draw the
+// same pixels, and paints the widget from it. The image is transparent
+// where nothing is drawn.
+template <typename Draw>
+void PaintShared(QWidget& widget, size_t hash, Draw&& draw) {
   const QString key = QStringLiteral("cindral-") + QString::number(hash, 16);
   QPixmap image;
   if (!QPixmapCache::find(key, &image)) {
+    const qreal ratio = widget.devicePixelRatio();
     image = QPixmap(widget.size() * ratio);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    widget.style()->drawControl(element, &option, &painter, &widget);
+    draw(painter);
     painter.end();
     QPixmapCache::insert(key, image);
   }
   QPainter(&widget).drawPixmap(0, 0, image);
 }
 
+void PaintDisabledSquare(QPainter& painter, const QRect& square, bool ticked) {
+  painter.fillRect(square, QColor(kDisabledSquare));
+  painter.setPen(QColor(kDisabledEdge));
+  painter.drawRect(square.adjusted(0, 0, -1, -1));
+  if (!ticked) return;
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(kDisabledTick), 2));
+  const QRectF r = QRectF(square).adjusted(3, 3, -3, -3);
+  const QPointF tick[] = {{r.left(), r.center().y()}, {r.left() + r.width() / 3, r.bottom()}, {r.right(), r.top()}};
+  painter.drawPolyline(tick, 3);
+}
+
 }  // namespace
+
+bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText) {
+  const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key()));
+  if (pressed == kCopyKey) return !hasSelectedText;
+  return pressed == kUndoKey || pressed == kRedoKey || pressed == kRedoKeyToo || pressed == kCopyCharacterKey;
+}
+
+void PaintFocusRing(QPainter& painter, const QRect& rect) {
+  const int half = kFocusRingWidth / 2;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(kFocusRingColour), kFocusRingWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawRect(QRectF(rect).adjusted(half, half, -half, -half));
+  painter.restore();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void ClickLabel::SetDimmed(bool dimmed) {
+  if (dimmed == dimmed_) return;
+  dimmed_ = dimmed;
+  update();
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+  if (!dimmed_) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  // The label's own text, in the colours the window gives disabled text.
+  QPalette colours = palette();
+  colours.setCurrentColorGroup(QPalette::Disabled);
+  QPainter painter(this);
+  style()->drawItemText(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()), colours,
+                        true, text(), foregroundRole());
+}
+
+QRect SheetBox::IndicatorRect() const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QSize square = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this).size();
+  // One pixel in from the left, where the ring needs it, and in the middle
+  // of the box's height, which is the middle of its caption's line.
+  return QRect(QPoint(1, (height() - square.height() + 1) / 2), square);
+}
 
 void SheetBox::paintEvent(QPaintEvent*) {
   QStyleOptionButton option;
   initStyleOption(&option);
-  PaintShared(*this, QStyle::CE_CheckBox, option);
+  const bool ring = option.state & QStyle::State_HasFocus;
+  const bool enabled = option.state & QStyle::State_Enabled;
+  PaintShared(*this, ImageHash(*this, QStyle::CE_CheckBox, option), [&](QPainter& painter) {
+    const QRect square = IndicatorRect();
+    if (enabled) {
+      // The style's own box, moved to where the square stands; the focus is
+      // the ring's to show.
+      QStyleOptionButton styled = option;
+      styled.state &= ~QStyle::State_HasFocus;
+      const QRect at = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &styled, this);
+      painter.translate(square.topLeft() - at.topLeft());
+      style()->drawControl(QStyle::CE_CheckBox, &styled, &painter, this);
+      painter.resetTransform();
+    } else {
+      PaintDisabledSquare(painter, square, option.state & QStyle::State_On);
+    }
+    if (ring) PaintFocusRing(painter, square.adjusted(-1, -1, 1, 1));
+  });
 }
 
 void SheetButton::paintEvent(QPaintEvent*) {
   QStyleOptionButton option;
   initStyleOption(&option);
-  PaintShared(*this, QStyle::CE_PushButton, option);
+  const bool ring = option.state & QStyle::State_HasFocus;
+  PaintShared(*this, ImageHash(*this, QStyle::CE_PushButton, option), [&](QPainter& painter) {
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    if (ring) PaintFocusRing(painter, rect());
+  });
+}
+
+SheetLineEdit::SheetLineEdit(QWidget* parent, bool ring) : QLineEdit(parent), ring_(ring) {}
+
+bool SheetLineEdit::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+    if (IsWindowKey(*static_cast<QKeyEvent*>(event), hasSelectedText())) {
+      // Not this box's: the window's shortcut takes it.
+      event->ignore();
+      return event->type() == QEvent::ShortcutOverride;
+    }
+  }
+  return QLineEdit::event(event);
+}
+
+void SheetLineEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  emit focusChanged(true);
+}
+
+void SheetLineEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  emit focusChanged(false);
+}
+
+void SheetLineEdit::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (!ring_ || !hasFocus()) return;
+  QPainter painter(this);
+  PaintFocusRing(painter, rect());
+}
+
+NotesBox::NotesBox(QWidget* parent) : QPlainTextEdit(parent) {
+  setReadOnly(true);
+  setTabChangesFocus(true);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // A plain frame as wide as the focus ring, which is drawn on it; the
+  // frame's line itself is drawn in the box's background colour.
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(kFocusRingWidth);
+  setForegroundRole(QPalette::Base);
+  // A right-click here opens the window's menu.
+  setContextMenuPolicy(Qt::NoContextMenu);
+  viewport()->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+bool NotesBox::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+      if (IsWindowKey(*static_cast<QKeyEvent*>(event), textCursor().hasSelection())) {
+        event->ignore();
+        return event->type() == QEvent::ShortcutOverride;
+      }
+      break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      update();  // the ring stands on the frame, which the text's own repaint leaves alone
+      break;
+    case QEvent::Paint: {
+      const bool handled = QPlainTextEdit::event(event);
+      if (hasFocus()) {
+        QPainter painter(this);
+        PaintFocusRing(painter, rect());
+      }
+      return handled;
+    }
+    default:
+      break;
+  }
+  return QPlainTextEdit::event(event);
 }
 
 RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {
-  setEditable(true);
+  textPart_ = new SheetLineEdit(this, false);
+  setLineEdit(textPart_);
   setInsertPolicy(QComboBox::NoInsert);
   // No completion: what the player types stays exactly as typed.
   setCompleter(nullptr);
@@ -68,8 +232,23 @@ RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {
   // Left alone, an editable combo box matches the typed text to an entry
   // when editing finishes (Enter or leaving the box) and reports that as a
   // pick; here only a pick from the list is a pick.
-  disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-  disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+  disconnect(textPart_, &QLineEdit::editingFinished, this, nullptr);
+  disconnect(textPart_, &QLineEdit::returnPressed, this, nullptr);
+  // The ring around the box follows the focus of its text part.
+  connect(textPart_, &SheetLineEdit::focusChanged, this, [this] { update(); });
+}
+
+void RaceBox::ShowPicked(bool picked) {
+  if (picked == picked_) return;
+  picked_ = picked;
+  if (picked) {
+    setPalette(QPalette());  // the window's colours again
+    return;
+  }
+  QPalette typed = palette();
+  typed.setColor(QPalette::Base, QColor(kTypedRaceBase));
+  typed.setColor(QPalette::Text, QColor(kTypedRaceText));
+  setPalette(typed);
 }
 
 void RaceBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
@@ -100,6 +279,13 @@ void RaceBox::keyPressEvent(QKeyEvent* event) {
       break;
   }
   QComboBox::keyPressEvent(event);
+}
+
+void RaceBox::paintEvent(QPaintEvent* event) {
+  QComboBox::paintEvent(event);
+  if (!hasFocus() && !textPart_->hasFocus()) return;
+  QPainter painter(this);
+  PaintFocusRing(painter, rect());
 }
 
 SheetFrame::SheetFrame(const QString& caption, const QFont& captionFont, const QColor& captionColour,

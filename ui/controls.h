@@ -1,37 +1,79 @@
 // The window's own kinds of control: a caption that reports a click, a tick
-// box that never ticks itself, the race drop-down and a frame drawn by hand.
-// None of them keeps any state of the character.
+// box that never ticks itself, the text boxes that leave the window's keys
+// to the window, the race drop-down and a frame drawn by hand. Every
+// control that takes the keyboard focus shows it with the same ring. None
+// of them keeps any state of the character.
 #pragma once
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+class QKeyEvent;
 
 namespace cindral {
 
-// A label that reports a click; captions and the counter `tags` use it.
+// The window's own keys: undo, redo and copying the character out work
+// wherever the focus is. Ctrl+C copies the character only where no text
+// is selected; with a selection it copies the selection, as everywhere.
+inline constexpr QKeyCombination kUndoKey = Qt::CTRL | Qt::Key_Z;
+inline constexpr QKeyCombination kRedoKey = Qt::CTRL | Qt::SHIFT | Qt::Key_Z;
+inline constexpr QKeyCombination kRedoKeyToo = Qt::CTRL | Qt::Key_Y;
+inline constexpr QKeyCombination kCopyCharacterKey = Qt::CTRL | Qt::SHIFT | Qt::Key_C;
+inline constexpr QKeyCombination kCopyKey = Qt::CTRL | Qt::Key_C;
+
+// Whether a key belongs to the window rather than to a text box with or
+// without selected text.
+bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText);
+
+// The focus ring: a bright outline that shows on the black frames and on
+// the light text boxes alike.
+inline constexpr QRgb kFocusRingColour = qRgb(255, 255, 0);
+inline constexpr int kFocusRingWidth = 2;
+
+// Draws the ring just inside `rect`.
+void PaintFocusRing(QPainter& painter, const QRect& rect);
+
+// A label that reports a click; captions and the counter `tags` use it. A
+// dimmed caption names a box that cannot be ticked just now: it is drawn
+// in the window's colour for disabled text, and still reports its click.
 class ClickLabel : public QLabel {
   Q_OBJECT
  public:
   using QLabel::QLabel;
+
+  void SetDimmed(bool dimmed);
+  bool dimmed() const { return dimmed_; }
 
  signals:
   void clicked();
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool dimmed_ = false;
 };
 
 // A tick box that does not tick itself: a click asks the engine, and the
 // box then shows the state the sheet holds. It shows no text, so the
 // forty-seven boxes share a handful of images, one for each state, drawn
-// once by the style.
+// once. An enabled box is the style's; a disabled one is a dark grey square
+// without a white face, so that it cannot be taken for one that can be
+// ticked. The square stands in the middle of the box, on its caption's
+// line, with room around it for the focus ring.
 class SheetBox : public QCheckBox {
   Q_OBJECT
  public:
   using QCheckBox::QCheckBox;
+
+  // Where the square stands in the box.
+  QRect IndicatorRect() const;
 
  signals:
   void clickRequested();
@@ -53,9 +95,45 @@ class SheetButton : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
 };
 
+// A one-line text box (the name, and the race box's text part) whose own
+// undo, redo and copy without a selection give way to the window's keys,
+// and which says when the focus leaves it: that ends a run of typing.
+class SheetLineEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  // `ring`: whether the box draws the focus ring itself; the race box's
+  // text part leaves it to the race box around it.
+  SheetLineEdit(QWidget* parent, bool ring);
+
+ signals:
+  void focusChanged(bool hasFocus);
+
+ protected:
+  bool event(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const bool ring_;
+};
+
+// The notes box: read-only, scrolled, its text selectable and copied with
+// Ctrl+C; the window's keys and its context menu are the window's.
+class NotesBox : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit NotesBox(QWidget* parent);
+
+ protected:
+  bool event(QEvent* event) override;
+};
+
 // The race drop-down: a pick from its list is a pick; typing, Enter and
 // leaving the box only change the race text. The list opens on, and the
-// arrow keys step from, the race the text shows.
+// arrow keys step from, the race the text shows. While its text is not the
+// race last picked from the list (typed, and so not applied), it looks
+// different.
 class RaceBox : public QComboBox {
   Q_OBJECT
  public:
@@ -63,11 +141,18 @@ class RaceBox : public QComboBox {
 
   void showPopup() override;
 
+  SheetLineEdit* textPart() const { return textPart_; }
+
+  // Shows whether the text is the race last picked, or only typed.
+  void ShowPicked(bool picked);
+  bool showsPicked() const { return picked_; }
+
  protected:
   // A turn of the mouse wheel over the box would pick the next race and
   // wipe the character; only a deliberate pick from the list does that.
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   // The drop-down's own place in its list does not follow a race text set
@@ -75,6 +160,9 @@ class RaceBox : public QComboBox {
   // step from there. Only the place in the list moves: the text is the
   // same, nothing is picked and the window hears nothing.
   void MoveToTheRaceShown();
+
+  SheetLineEdit* textPart_ = nullptr;
+  bool picked_ = true;
 };
 
 // A frame drawn by hand: black, a thin grey border, its caption set into

@@ -16,7 +16,8 @@ void SetTip(QWidget* widget, const QString& tip) {
 }
 
 // The reason follows the race text and the two counters as well as the
-// enabled flags, so every box is looked at after every event.
+// enabled flags, so every box is looked at after every event; the race
+// box's tip follows its text and the last pick.
 void ShowReasons(CharacterWindow& window) {
   const Sheet& sheet = window.engine().sheet();
   for (const ControlPlace& p : BoxPlaces()) {
@@ -26,6 +27,8 @@ void ShowReasons(CharacterWindow& window) {
     SetTip(ControlNamed(window, p.name), reason);
     SetTip(ControlNamed(window, CaptionOf(p.name)), reason);
   }
+  SetTip(ControlNamed(window, "race"),
+         window.engine().RaceTextIsPicked() ? QString() : QString::fromLatin1(kTypedRaceNotApplied));
 }
 
 }  // namespace

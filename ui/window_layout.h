@@ -72,6 +72,9 @@ std::span<const std::string_view> FocusOrder();
 // `smallguns` and `sma`, "Label75" for `st` and `stplu`); "" for none.
 std::string_view CaptionOf(std::string_view control);
 
+// The information panel's text keeps this far from the panel's edges.
+inline constexpr int kPanelMargin = 4;
+
 inline constexpr int kClientWidth = 639;
 inline constexpr int kClientHeight = 549;
 

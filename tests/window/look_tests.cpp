@@ -1,0 +1,332 @@
+// What the player sees of the state of the window, read from its pixels:
+// a box that cannot be ticked looks closed, the keyboard focus shows as a
+// ring wherever it is, a race that is typed and not picked looks so, and
+// captions, values and boxes share their rows' lines. Run at scale 1 and,
+// for high-resolution screens, at scale 2; each run leaves a picture of the
+// window's context menu in the build folder.
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QtTest>
+
+#include <memory>
+
+#include "character_window.h"
+#include "desktop_support.h"
+
+using cindral::CharacterWindow;
+
+namespace {
+
+qreal ScaleFactor() {
+  bool ok = false;
+  const qreal f = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+  return ok && f > 0 ? f : 1.0;
+}
+
+bool IsRing(QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 90; }
+bool IsGreenText(QRgb p) { return qGreen(p) > 150 && qRed(p) < 100 && qBlue(p) < 100; }
+int Brightness(QRgb p) { return (qRed(p) + qGreen(p) + qBlue(p)) / 3; }
+
+// The rows (in device pixels) in which any pixel passes the test.
+template <typename Test>
+QPair<int, int> RowSpan(const QImage& image, Test test) {
+  int first = -1, last = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (!test(image.pixel(x, y))) continue;
+      if (first < 0) first = y;
+      last = y;
+      break;
+    }
+  }
+  return {first, last};
+}
+
+template <typename Test>
+int Count(const QImage& image, Test test) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) n += test(image.pixel(x, y)) ? 1 : 0;
+  }
+  return n;
+}
+
+}  // namespace
+
+class LookTests : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<CharacterWindow> window_;
+  qreal scale_ = 1;
+
+  template <typename W = QWidget>
+  W* Find(const char* name) {
+    W* w = window_->findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control named %s", name);
+    return w;
+  }
+  void Click(const char* name) {
+    QWidget* w = Find(name);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+  }
+  // What the window shows where the control stands, grown by `margin`
+  // logical pixels on every side (shrunk, for a negative margin: rows stand
+  // 16 pixels apart and are 17 high, so neighbours share their outermost
+  // pixel).
+  QImage Shown(QWidget* w, int margin = 0) {
+    const QRect at(w->mapTo(window_.get(), QPoint(0, 0)), w->size());
+    return window_->grab(at.adjusted(-margin, -margin, margin, margin)).toImage().convertToFormat(QImage::Format_RGB32);
+  }
+  QImage Shown(const char* name, int margin = 0) { return Shown(Find(name), margin); }
+  // The middle of the box's square, in the window's picture of the box.
+  QRgb Face(const char* box) {
+    auto* w = Find<cindral::SheetBox>(box);
+    const QPoint middle = w->IndicatorRect().center();
+    return Shown(w).pixel(qFloor(middle.x() * scale_), qFloor(middle.y() * scale_));
+  }
+  void TypeRace(const QString& text) {
+    QLineEdit* edit = Find<QComboBox>("race")->lineEdit();
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+  void PickFromList(const QString& race) {
+    auto* combo = Find<QComboBox>("race");
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex index = view->model()->index(combo->findText(race, Qt::MatchExactly), 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    QTRY_VERIFY(!view->isVisible());
+  }
+
+ private slots:
+  void init() {
+    scale_ = ScaleFactor();
+    window_ = std::make_unique<CharacterWindow>();
+    cindral::AddDesktopSupport(*window_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+  void cleanup() { window_.reset(); }
+
+  // --- Boxes that cannot be ticked -----------------------------------------
+
+  // Traits Left at 0 closes Bruiser: its square loses its white face and
+  // its caption its green; a tag box closed at Tags Left 0 the same.
+  void aClosedBoxAndItsCaptionLookClosed_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("closing");
+    QTest::newRow("trait, no traits left") << "bruiser" << "Label4" << QStringList{"finesse", "jinx"};
+    QTest::newRow("tag, no tags left") << "bigguns" << "Label40" << QStringList{"smallguns", "sneak", "doctor"};
+  }
+  void aClosedBoxAndItsCaptionLookClosed() {
+    QFETCH(QString, box);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, closing);
+    const QByteArray boxName = box.toLatin1(), captionName = caption.toLatin1();
+    QVERIFY(Find(boxName)->isEnabled());
+    const QRgb openFace = Face(boxName);
+    const QImage openCaption = Shown(captionName.constData());
+
+    for (const QString& other : closing) Click(other.toLatin1().constData());
+    QVERIFY(!Find(boxName)->isEnabled());
+    const QRgb closedFace = Face(boxName);
+    const QImage closedCaption = Shown(captionName.constData());
+
+    // Open: today's white face. Closed: dark grey, at a glance.
+    QVERIFY2(Brightness(openFace) > 230, qPrintable(QString::number(openFace, 16)));
+    QVERIFY2(Brightness(closedFace) < 100, qPrintable(QString::number(closedFace, 16)));
+    QVERIFY(qAbs(qRed(closedFace) - qGreen(closedFace)) < 16);  // grey, not a colour
+    // The caption's bright green text is gone; its letters are still there, dimmed.
+    QVERIFY(Count(openCaption, IsGreenText) > 20);
+    QCOMPARE(Count(closedCaption, IsGreenText), 0);
+    QVERIFY(Count(closedCaption, [](QRgb p) { return Brightness(p) > 60; }) > 20);
+
+    // Open again, it looks as it did.
+    Click(closing.back().toLatin1().constData());
+    QVERIFY(Find(boxName)->isEnabled());
+    QCOMPARE(Face(boxName), openFace);
+    QCOMPARE(Shown(captionName.constData()), openCaption);
+  }
+
+  // A caption stays clickable while it is dimmed: it still shows its text.
+  void aDimmedCaptionStillShowsItsText() {
+    Click("Label29");  // Vat Skin, closed for a Human
+    QVERIFY(Find<QLabel>("info")->text().startsWith(QStringLiteral("Vat Skin - ")));
+  }
+
+  // --- The focus ------------------------------------------------------------
+
+  // At start-up the focus stands on Bloody Mess (Beta Software is closed
+  // for a Human), and the player sees it there.
+  void theFocusAtStartUpIsSeen() {
+    QCOMPARE(QApplication::focusWidget(), Find("bloody"));
+    QVERIFY(Count(Shown("bloody"), IsRing) > 20);
+    QCOMPARE(Count(Shown("bruiser", -1), IsRing), 0);
+  }
+
+  // Every kind of control that takes the focus shows it with a ring seen in
+  // the window, and only while it has it.
+  void everyFocusedControlShowsARing_data() {
+    QTest::addColumn<QString>("control");
+    for (const char* name : {"bruiser", "smallguns", "stplu", "lumin", "race", "extra", "Command1", "Name"}) {
+      QTest::newRow(name) << name;
+    }
+  }
+  void everyFocusedControlShowsARing() {
+    QFETCH(QString, control);
+    const QByteArray name = control.toLatin1();
+    QWidget* w = Find(name.constData());
+    QVERIFY(w->isEnabled());
+    const QImage before = Shown(w, -1);
+    QCOMPARE(Count(before, IsRing), 0);
+
+    w->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()));
+    const QImage focused = Shown(w, 1);
+    // A ring round the control: bright pixels on each of its four sides.
+    const int ring = Count(focused, IsRing);
+    QVERIFY2(ring >= 2 * (w->width() + w->height()) * scale_, qPrintable(QString::number(ring)));
+    const QImage left = focused.copy(0, 0, focused.width() / 2, focused.height());
+    const QImage right = focused.copy(focused.width() / 2, 0, focused.width() - focused.width() / 2, focused.height());
+    QVERIFY(Count(left, IsRing) > 0 && Count(right, IsRing) > 0);
+
+    Find("bloody")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(Find("bloody")->hasFocus());
+    QCOMPARE(Shown(w, -1), before);
+  }
+
+  // --- The race text --------------------------------------------------------
+
+  void aTypedRaceLooksNotAppliedUntilARaceIsPicked() {
+    auto* combo = Find<QComboBox>("race");
+    const QString tip = QStringLiteral("The typed race is not applied until a race is picked from the list");
+    const auto textPart = [&] {
+      // The middle of the text part, left of the arrow, where no letter stands.
+      QLineEdit* edit = combo->lineEdit();
+      QImage image = Shown(edit);
+      return image.pixel(image.width() - qRound(4 * scale_), image.height() / 2);
+    };
+    const QRgb picked = textPart();
+    QCOMPARE(combo->toolTip(), QString());
+
+    TypeRace(QStringLiteral("Elf"));
+    const QRgb typed = textPart();
+    QVERIFY2(picked != typed, qPrintable(QString::number(typed, 16)));
+    QCOMPARE(combo->toolTip(), tip);
+    // Nothing else: the Human's values stay.
+    QCOMPARE(window_->engine().sheet().Text(cindral::Field::st), "5");
+    QCOMPARE(window_->engine().sheet().Text(cindral::Field::eres), "30%");
+
+    // A list entry typed is still only typed.
+    TypeRace(QStringLiteral("Robot"));
+    QCOMPARE(textPart(), typed);
+    QCOMPARE(combo->toolTip(), tip);
+
+    // The race picked last, typed again, is the race applied.
+    TypeRace(QStringLiteral("Human"));
+    QCOMPARE(textPart(), picked);
+    QCOMPARE(combo->toolTip(), QString());
+
+    TypeRace(QStringLiteral("Dog"));
+    QCOMPARE(textPart(), typed);
+    PickFromList(QStringLiteral("Dog"));
+    QCOMPARE(textPart(), picked);
+    QCOMPARE(combo->toolTip(), QString());
+    QCOMPARE(window_->engine().sheet().Text(cindral::Field::intel), "3");
+  }
+
+  // --- Lines ----------------------------------------------------------------
+
+  // "ST" is bold and larger than its value: both stand on one baseline, the
+  // lowest row of their letters (capitals and digits have no descenders).
+  void aStatisticStandsOnTheBaselineOfItsAbbreviation_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("value");
+    const char* rows[][2] = {{"Label75", "st"}, {"Label76", "pe"}, {"Label77", "en"}, {"Label78", "ch"},
+                             {"Label79", "intel"}, {"Label80", "ag"}, {"Label81", "lu"}};
+    for (const auto& row : rows) QTest::newRow(row[0]) << row[0] << row[1];
+  }
+  void aStatisticStandsOnTheBaselineOfItsAbbreviation() {
+    QFETCH(QString, caption);
+    QFETCH(QString, value);
+    const int captionBottom = RowSpan(Shown(caption.toLatin1().constData()), IsGreenText).second;
+    const int valueBottom = RowSpan(Shown(value.toLatin1().constData()), IsGreenText).second;
+    QVERIFY(captionBottom > 0 && valueBottom > 0);
+    QCOMPARE(valueBottom, captionBottom);
+  }
+
+  // A box's square is centred on its caption's line: the middle of the
+  // square and the middle of the caption's letters (none with a
+  // descender) are at most a pixel apart.
+  void aBoxIsCentredOnItsCaptionsLine_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("caption");
+    const char* rows[][2] = {{"bruiser", "Label4"},   {"finesse", "Label12"},  {"kamikaze", "Label10"},
+                             {"skilled", "Label22"},  {"smallguns", "Label39"}, {"science", "Label53"},
+                             {"unarmed", "Label42"}};
+    for (const auto& row : rows) QTest::newRow(row[1]) << row[0] << row[1];
+  }
+  void aBoxIsCentredOnItsCaptionsLine() {
+    QFETCH(QString, box);
+    QFETCH(QString, caption);
+    QWidget* b = Find(box.toLatin1().constData());
+    QWidget* c = Find(caption.toLatin1().constData());
+    QCOMPARE(b->mapTo(window_.get(), QPoint()).y(), c->mapTo(window_.get(), QPoint()).y());
+    const auto square = RowSpan(Shown(b), [](QRgb p) { return Brightness(p) > 200; });
+    const auto letters = RowSpan(Shown(c), IsGreenText);
+    const double squareMiddle = (square.first + square.second) / 2.0;
+    const double lettersMiddle = (letters.first + letters.second) / 2.0;
+    QVERIFY2(qAbs(squareMiddle - lettersMiddle) <= scale_,
+             qPrintable(QStringLiteral("square %1-%2, letters %3-%4")
+                            .arg(square.first).arg(square.second).arg(letters.first).arg(letters.second)));
+  }
+
+  // The panel's text keeps clear of the panel's edges.
+  void thePanelsTextKeepsClearOfItsEdges() {
+    Click("Label16");  // Fast Metabolism's text, one of the longest
+    const QImage panel = Shown("info");
+    const auto isText = [](QRgb p) { return Brightness(p) < 128; };
+    int left = panel.width(), right = -1;
+    for (int y = 0; y < panel.height(); ++y) {
+      for (int x = 0; x < panel.width(); ++x) {
+        if (!isText(panel.pixel(x, y))) continue;
+        left = qMin(left, x);
+        right = qMax(right, x);
+      }
+    }
+    const int top = RowSpan(panel, isText).first;
+    QVERIFY(right > left);
+    const int clear = qFloor(3 * scale_);
+    QVERIFY2(left >= clear, qPrintable(QString::number(left)));
+    QVERIFY2(top >= clear, qPrintable(QString::number(top)));
+    QVERIFY2(right < panel.width() - clear, qPrintable(QString::number(right)));
+  }
+
+  // --- The context menu, for the eye ----------------------------------------
+
+  void writesAPictureOfTheContextMenu() {
+    Click("stplu");
+    // A right-click as the desktop delivers it, on the window.
+    const QPoint at = Find("Label48")->mapTo(window_.get(), QPoint(4, 4));
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, at);
+    auto* menu = window_->findChild<QMenu*>(QStringLiteral("windowMenu"));
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    const QString file =
+        QDir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR)).filePath(QStringLiteral("context-menu-scale-%1.png").arg(scale_));
+    QVERIFY(menu->grab().save(file));
+    menu->hide();
+  }
+};
+
+QTEST_MAIN(LookTests)
+#include "look_tests.moc"

@@ -1,0 +1,16 @@
+// The window's context menu: "Undo", "Redo" and "Copy Character", each with
+// its key shown, each disabled while it has nothing to do. It only maps
+// onto the window's own actions; the keys work without it.
+#pragma once
+
+class QMenu;
+
+namespace cindral {
+
+class CharacterWindow;
+
+// Made the first time the player right-clicks; a window that is never
+// right-clicked starts without it.
+QMenu* MakeWindowMenu(CharacterWindow& window);
+
+}  // namespace cindral
