@@ -198,12 +198,20 @@ NotesBox::NotesBox(QWidget* parent) : QPlainTextEdit(parent) {
 bool NotesBox::event(QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride:
-    case QEvent::KeyPress:
-      if (IsWindowKey(*static_cast<QKeyEvent*>(event), textCursor().hasSelection())) {
+    case QEvent::KeyPress: {
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      if (IsWindowKey(key, textCursor().hasSelection())) {
         event->ignore();
         return event->type() == QEvent::ShortcutOverride;
       }
+      // A read-only box does not claim Ctrl+C on its own; with a selection
+      // the key is its, to copy the selection.
+      if (event->type() == QEvent::ShortcutOverride && key.keyCombination() == kCopyKey) {
+        event->accept();
+        return true;
+      }
       break;
+    }
     case QEvent::FocusIn:
     case QEvent::FocusOut:
       update();  // the ring stands on the frame, which the text's own repaint leaves alone

@@ -6,10 +6,17 @@
 // same events: the window may neither show stale values nor send the engine
 // anything the player did not do.
 //
+// The same events with undo and redo pressed in between: every widget must
+// still show the sheet, every state an undo or a redo reaches must be one
+// the player saw before, and taking everything back must reach the start.
+// A thousand presses in a row, a race text of ten thousand characters and
+// undo across race picks get tests of their own.
+//
 // CINDRAL_SEED and CINDRAL_EVENTS in the environment change the seed and
 // the number of events.
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +26,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "character_window.h"
@@ -41,6 +49,23 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
 }
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Everything a step can change, as one string: every field but the panel,
+// every box's tick and enabled flag, and the race picked last.
+std::string StepState(const cindral::Engine& engine) {
+  std::string state;
+  const cindral::Sheet& sheet = engine.sheet();
+  for (std::size_t f = 0; f < cindral::kFieldCount; ++f) {
+    if (static_cast<cindral::Field>(f) == cindral::Field::info) continue;
+    state += sheet.Text(static_cast<cindral::Field>(f));
+    state += '\0';
+  }
+  for (std::size_t b = 0; b < cindral::kBoxCount; ++b) {
+    const auto box = static_cast<cindral::Box>(b);
+    state += static_cast<char>('0' + sheet.State(box) + 2 * sheet.Enabled(box));
+  }
+  return state + engine.LastPick();
+}
 
 // What the keyboard can type of a text: bytes that are not UTF-8 arrive as
 // the replacement character, control characters (Tab, NUL) are keys that do
@@ -133,9 +158,19 @@ class WindowRandomTest : public QObject {
 
   // Every widget against the sheet it mirrors, then that sheet against the
   // expected one. Returns the differences found, or an empty string.
-  QString Mismatches() const {
+  QString Mismatches() const { return WidgetMismatches(true); }
+
+  // Every widget against the sheet it mirrors, and with `againstExpected`
+  // that sheet against the expected engine's.
+  QString WidgetMismatches(bool againstExpected = false) const {
     const cindral::Sheet& sheet = window_->engine().sheet();
     QStringList wrong;
+    const auto* race = window_->findChild<cindral::RaceBox*>(QStringLiteral("race"));
+    if (race->showsPicked() != window_->engine().RaceTextIsPicked()) {
+      wrong << QStringLiteral("the race box looks %1, the race text is %2")
+                   .arg(race->showsPicked() ? QStringLiteral("picked") : QStringLiteral("typed"),
+                        window_->engine().RaceTextIsPicked() ? QStringLiteral("the race picked") : QStringLiteral("typed"));
+    }
     for (std::size_t i = 0; i < cindral::kFieldCount; ++i) {
       const auto field = static_cast<cindral::Field>(i);
       const QString name = Q(cindral::NameOf(field));
@@ -154,7 +189,7 @@ class WindowRandomTest : public QObject {
         continue;
       }
       if (shown != want) wrong << QStringLiteral("%1 shows \"%2\", the sheet holds \"%3\"").arg(name, shown, want);
-      if (sheet.Text(field) != expected_->sheet().Text(field)) {
+      if (againstExpected && sheet.Text(field) != expected_->sheet().Text(field)) {
         wrong << QStringLiteral("%1 holds \"%2\", the same events give \"%3\"")
                      .arg(name, want, Q(expected_->sheet().Text(field)));
       }
@@ -176,7 +211,8 @@ class WindowRandomTest : public QObject {
         wrong << QStringLiteral("%1 is %2enabled on screen, not in the sheet")
                      .arg(name, widget->isEnabled() ? QString() : QStringLiteral("not "));
       }
-      if (sheet.State(box) != expected_->sheet().State(box) || sheet.Enabled(box) != expected_->sheet().Enabled(box)) {
+      if (const auto& other = expected_->sheet();
+          againstExpected && (sheet.State(box) != other.State(box) || sheet.Enabled(box) != other.Enabled(box))) {
         wrong << QStringLiteral("%1 is %2/%3, the same events give %4/%5")
                      .arg(name)
                      .arg(sheet.State(box))
@@ -186,6 +222,26 @@ class WindowRandomTest : public QObject {
       }
     }
     return wrong.join(QLatin1Char('\n'));
+  }
+
+  // Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y where the focus is, as the keyboard
+  // sends them.
+  void Press(QKeyCombination key) {
+    QWidget* at = QApplication::focusWidget();
+    QTest::keyClick(at ? at : window_.get(), key.key(), key.keyboardModifiers());
+  }
+
+  // Plays the list's events, skipping the check against a separate engine
+  // (undo has none); fails at the first widget out of step.
+  void PlayInStep(const std::vector<Event>& events) {
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      QString wrong = Play(events[i]);
+      if (wrong.isEmpty()) wrong = WidgetMismatches();
+      if (!wrong.isEmpty()) {
+        Report(0, i, events, wrong);
+        QFAIL("a widget does not show the sheet");
+      }
+    }
   }
 
   static void Report(std::uint64_t seed, std::size_t index, const std::vector<Event>& events, const QString& what) {
@@ -258,6 +314,130 @@ class WindowRandomTest : public QObject {
     }
   }
 
+  void undoAndRedoKeepEveryWidgetInStep() {
+    const std::uint64_t seed = EnvNumber("CINDRAL_SEED", 20261208);
+    const std::size_t count = EnvNumber("CINDRAL_EVENTS", 600);
+    const cindral::History& history = window_->history();
+    const std::string start = StepState(window_->engine());
+    std::unordered_set<std::string> seen{start};
+
+    cindral::test::SeededChoices choices(seed);
+    cindral::test::EventGenerator generator(choices);
+    std::vector<Event> events;
+    std::size_t undos = 0, redos = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::uint32_t roll = choices.Below(100);
+      QString what;
+      bool back = false;
+      if (roll < 15) {
+        back = history.CanUndo();
+        undos += back;
+        Press(cindral::kUndoKey);
+        what = QStringLiteral("Ctrl+Z");
+      } else if (roll < 30) {
+        back = history.CanRedo();
+        redos += back;
+        Press(roll < 23 ? cindral::kRedoKey : cindral::kRedoKeyToo);
+        what = QStringLiteral("a redo key");
+      } else {
+        events.push_back(generator.Next());
+        QString wrong = Play(events.back());
+        if (!wrong.isEmpty()) QFAIL(qPrintable(wrong));
+        what = Q(cindral::test::ToCpp(events.back()));
+      }
+      const QString wrong = WidgetMismatches();
+      const std::string state = StepState(window_->engine());
+      if (!wrong.isEmpty() || (back && !seen.count(state))) {
+        QFAIL(qPrintable(QStringLiteral("seed %1, press or event %2 (%3): %4")
+                             .arg(seed)
+                             .arg(i)
+                             .arg(what, wrong.isEmpty() ? QStringLiteral("a state the player never saw") : wrong)));
+      }
+      seen.insert(state);
+    }
+    qInfo("seed %llu: %zu presses and events, %zu undos, %zu redos, %zu steps kept",
+          static_cast<unsigned long long>(seed), count, undos, redos, history.StepCount());
+    QVERIFY(undos > 0 && redos > 0);
+
+    // Everything taken back reaches the start, while no step has been dropped.
+    const std::string end = StepState(window_->engine());
+    const bool everyStepKept = history.StepCount() < cindral::History::kStepsKept;
+    while (history.CanUndo()) {
+      Press(cindral::kUndoKey);
+      QCOMPARE(WidgetMismatches(), QString());
+    }
+    if (everyStepKept) QVERIFY(StepState(window_->engine()) == start);
+    while (history.CanRedo()) {
+      Press(cindral::kRedoKeyToo);
+      QCOMPARE(WidgetMismatches(), QString());
+    }
+    QVERIFY(StepState(window_->engine()) == end);
+  }
+
+  // A thousand presses of each key in a row: the window follows every one,
+  // the keys stop at the first and the last step, and nothing breaks.
+  void aThousandPressesInARow() {
+    cindral::test::SeededChoices choices(EnvNumber("CINDRAL_SEED", 20261209));
+    cindral::test::EventGenerator generator(choices);
+    std::vector<Event> events;
+    for (int i = 0; i < 80; ++i) events.push_back(generator.Next());
+    const std::string start = StepState(window_->engine());
+    PlayInStep(events);
+    const std::string end = StepState(window_->engine());
+    QVERIFY(window_->history().CanUndo());
+
+    for (int i = 0; i < 1000; ++i) {
+      Press(cindral::kUndoKey);
+      const QString wrong = WidgetMismatches();
+      if (!wrong.isEmpty()) QFAIL(qPrintable(QStringLiteral("undo %1: %2").arg(i).arg(wrong)));
+    }
+    QVERIFY(!window_->history().CanUndo());
+    QVERIFY(StepState(window_->engine()) == start);
+    for (int i = 0; i < 1000; ++i) {
+      Press(i % 2 ? cindral::kRedoKey : cindral::kRedoKeyToo);
+      const QString wrong = WidgetMismatches();
+      if (!wrong.isEmpty()) QFAIL(qPrintable(QStringLiteral("redo %1: %2").arg(i).arg(wrong)));
+    }
+    QVERIFY(!window_->history().CanRedo());
+    QVERIFY(StepState(window_->engine()) == end);
+  }
+
+  // A race text of ten thousand characters, typed into the race box, taken
+  // back and again, and kept across a race pick and its undo.
+  void aTenThousandCharacterRaceTextInTheHistory() {
+    QLineEdit* race = window_->findChild<QComboBox*>(QStringLiteral("race"))->lineEdit();
+    const QString typed = QStringLiteral("Gray Deathclaw ").repeated(666) + QStringLiteral("Dogs here!");
+    QCOMPARE(typed.size(), 10000);
+    PlayInStep({cindral::test::Click("stplu"), cindral::test::Click("smallguns")});
+    race->setFocus(Qt::TabFocusReason);
+    race->selectAll();
+    QTest::keyClicks(race, typed);
+    QCOMPARE(race->text(), typed);
+    QCOMPARE(WidgetMismatches(), QString());
+
+    Press(cindral::kUndoKey);  // the whole run of typing is one step
+    QCOMPARE(race->text(), QStringLiteral("Human"));
+    QCOMPARE(WidgetMismatches(), QString());
+    QCOMPARE(window_->engine().sheet().Text(cindral::Field::st), "6");
+    Press(cindral::kRedoKey);
+    QCOMPARE(race->text(), typed);
+    QCOMPARE(WidgetMismatches(), QString());
+
+    PlayInStep({cindral::test::PickRace("Dog")});
+    QCOMPARE(WidgetMismatches(), QString());
+    Press(cindral::kUndoKey);
+    QCOMPARE(race->text(), typed);
+    QCOMPARE(WidgetMismatches(), QString());
+    QCOMPARE(window_->engine().sheet().Text(cindral::Field::st), "6");
+    QCOMPARE(window_->engine().sheet().Text(cindral::Field::tags), "2");
+    Press(cindral::kUndoKey);
+    Press(cindral::kUndoKey);
+    QCOMPARE(window_->engine().sheet().Text(cindral::Field::tags), "3");
+    QCOMPARE(WidgetMismatches(), QString());
+    for (int i = 0; i < 4; ++i) Press(cindral::kRedoKeyToo);
+    QCOMPARE(window_->engine().sheet().Text(cindral::Field::race), "Dog");
+    QCOMPARE(WidgetMismatches(), QString());
+  }
 };
 
 QTEST_MAIN(WindowRandomTest)

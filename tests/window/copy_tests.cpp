@@ -1,0 +1,261 @@
+// The character copied out of the window: both forms on the clipboard, with
+// every value of a character that differs from the start in every part,
+// and the keys and the menu entry that copy it.
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QtTest>
+
+#include <memory>
+
+#include "character_window.h"
+
+using cindral::CharacterWindow;
+
+namespace {
+
+const QString kCopied = QStringLiteral(
+    "Character copied. Paste it into a chat or a text editor as plain text, or into a word processor as a table.");
+
+// A Robot with Intelligence and Agility raised (Char Points 3 to 1), Small
+// Guns and Science tagged, Bruiser (Strength 7 to 9) and Finesse, and a
+// name that needs escaping.
+const QString kName = QStringLiteral("Ada <b>&\"");
+
+// clang-format off
+const QString kRobotText = QStringLiteral(
+    "Name: Ada <b>&\"\n"
+    "Race: Robot\n"
+    "\n"
+    "Primary Stats\n"
+    "Strength: 9\n" "Perception: 7\n" "Endurance: 7\n" "Charisma: 1\n" "Intelligence: 6\n" "Agility: 6\n"
+    "Luck: 5\n" "Char Points: 1\n"
+    "\n"
+    "Traits: Bruiser, Finesse\n"
+    "\n"
+    "Skills\n"
+    "Small Guns: 49% (tagged)\n" "Big Guns: 12%\n" "Energy Weapons: 12%\n" "Unarmed: 60%\n" "Melee Weapon: 50%\n"
+    "Throwing: 24%\n" "First Aid: 28%\n" "Doctor: 18%\n" "Sneak: 23%\n" "Lockpick: 23%\n" "Steal: 18%\n"
+    "Traps: 23%\n" "Science: 44% (tagged)\n" "Repair: 18%\n" "Pilot: 26%\n" "Speech: 5%\n" "Barter: 4%\n"
+    "Gambling: 25%\n" "Outdoorsman: 26%\n"
+    "\n"
+    "Secondary Stats\n"
+    "Hit Points: 38\n" "Armor Class: 6\n" "Melee Dmg.: 4\n" "Bonus Dmg.: -30%\n" "Damage Res.: 40%\n"
+    "Poison Res.: 35%\n" "Rad Res.: 14%\n" "Gas Res.: 0/0\n" "Electricity Res.: 0%\n" "Action Pts.: 6\n"
+    "Carry Wt.: 250\n" "Heal Rate: 2\n" "Crit. Chance: 15%\n" "Sequence: 14\n" "Skill Rate: 17\n" "Perk Rate: 0\n"
+    "HP Rate: 6\n"
+    "\n"
+    "Extra: Robots have a 40% Damage resistance to all kinds of attacks... except EMP (pulse weapons), they dont "
+    "gain perks either. Bruiser. -2 Action Points, +2 Strength. Finesse. +10 Critical Chance, -30% Damage.\n");
+
+// The table, row by row, cell by cell; a cell that spans columns once.
+const QList<QStringList> kRobotRows = {
+    {"Name", "Ada <b>&\""}, {"Race", "Robot"},
+    {"Primary Stats"},
+    {"Strength", "9", ""}, {"Perception", "7", ""}, {"Endurance", "7", ""}, {"Charisma", "1", ""},
+    {"Intelligence", "6", ""}, {"Agility", "6", ""}, {"Luck", "5", ""}, {"Char Points", "1", ""},
+    {"Traits"}, {"Bruiser"}, {"Finesse"},
+    {"Skills"},
+    {"Small Guns", "49%", "tagged"}, {"Big Guns", "12%", ""}, {"Energy Weapons", "12%", ""}, {"Unarmed", "60%", ""},
+    {"Melee Weapon", "50%", ""}, {"Throwing", "24%", ""}, {"First Aid", "28%", ""}, {"Doctor", "18%", ""},
+    {"Sneak", "23%", ""}, {"Lockpick", "23%", ""}, {"Steal", "18%", ""}, {"Traps", "23%", ""},
+    {"Science", "44%", "tagged"}, {"Repair", "18%", ""}, {"Pilot", "26%", ""}, {"Speech", "5%", ""},
+    {"Barter", "4%", ""}, {"Gambling", "25%", ""}, {"Outdoorsman", "26%", ""},
+    {"Secondary Stats"},
+    {"Hit Points", "38", ""}, {"Armor Class", "6", ""}, {"Melee Dmg.", "4", ""}, {"Bonus Dmg.", "-30%", ""},
+    {"Damage Res.", "40%", ""}, {"Poison Res.", "35%", ""}, {"Rad Res.", "14%", ""}, {"Gas Res.", "0/0", ""},
+    {"Electricity Res.", "0%", ""}, {"Action Pts.", "6", ""}, {"Carry Wt.", "250", ""}, {"Heal Rate", "2", ""},
+    {"Crit. Chance", "15%", ""}, {"Sequence", "14", ""}, {"Skill Rate", "17", ""}, {"Perk Rate", "0", ""},
+    {"HP Rate", "6", ""},
+    {"Extra"},
+    {"Robots have a 40% Damage resistance to all kinds of attacks... except EMP (pulse weapons), they dont gain "
+     "perks either. Bruiser. -2 Action Points, +2 Strength. Finesse. +10 Critical Chance, -30% Damage."},
+};
+// clang-format on
+
+// The first table of an HTML text as a word processor would read it.
+QList<QStringList> TableRows(const QString& html) {
+  QTextDocument document;
+  document.setHtml(html);
+  QTextTable* table = nullptr;
+  for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+    if ((table = qobject_cast<QTextTable*>(frame))) break;
+  }
+  QList<QStringList> rows;
+  if (!table) return rows;
+  for (int r = 0; r < table->rows(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < table->columns(); ++c) {
+      const QTextTableCell cell = table->cellAt(r, c);
+      if (cell.column() != c) continue;  // the rest of a spanning cell
+      QTextCursor cursor = cell.firstCursorPosition();
+      cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+      cells << cursor.selectedText().trimmed();
+    }
+    rows << cells;
+  }
+  return rows;
+}
+
+}  // namespace
+
+class CopyTests : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<CharacterWindow> window_;
+
+  template <typename W = QWidget>
+  W* Find(const char* name) {
+    W* w = window_->findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control named %s", name);
+    return w;
+  }
+  QString Panel() { return Find<QLabel>("info")->text(); }
+  void Click(const char* name) {
+    QWidget* w = Find(name);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+  }
+  void Press(QWidget* at, QKeyCombination key) {
+    at->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(at->hasFocus());
+    QTest::keyClick(at, key.key(), key.keyboardModifiers());
+  }
+  void PickFromList(const QString& race) {
+    auto* combo = Find<QComboBox>("race");
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex index = view->model()->index(combo->findText(race, Qt::MatchExactly), 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    QTRY_VERIFY(!view->isVisible());
+  }
+  void MakeTheRobot() {
+    PickFromList(QStringLiteral("Robot"));
+    for (const char* name : {"inplu", "agplu", "smallguns", "science", "bruiser", "finesse"}) Click(name);
+    QLineEdit* name = Find<QLineEdit>("Name");
+    name->setFocus(Qt::TabFocusReason);
+    name->selectAll();
+    QTest::keyClicks(name, kName);
+    QCOMPARE(name->text(), kName);
+  }
+  void ClearClipboard() {
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+  }
+  QString Clipboard() { return QApplication::clipboard()->text(); }
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<CharacterWindow>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    ClearClipboard();
+  }
+  void cleanup() { window_.reset(); }
+
+  void theCopyHoldsEveryValueAsTextAndAsATable() {
+    MakeTheRobot();
+    Press(Find("science"), cindral::kCopyCharacterKey);
+
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    QVERIFY(data && data->hasText() && data->hasHtml());
+    QCOMPARE(data->text(), kRobotText);
+    const QString html = data->html();
+    QCOMPARE(TableRows(html), kRobotRows);
+    // The player's own texts are escaped, never markup.
+    QVERIFY(html.contains(QStringLiteral("Ada &lt;b&gt;&amp;&quot;")));
+    QVERIFY(!html.contains(QStringLiteral("<b>")));
+    QCOMPARE(Panel(), kCopied);
+  }
+
+  // The start: no traits, no notes, a typed race text as it stands.
+  void aCharacterWithoutTraitsOrNotesSaysNone() {
+    QLineEdit* race = Find<QComboBox>("race")->lineEdit();
+    race->setFocus(Qt::TabFocusReason);
+    race->selectAll();
+    QTest::keyClicks(race, QStringLiteral("Elf & <i>"));
+    Press(Find("bruiser"), cindral::kCopyCharacterKey);
+    const QString text = Clipboard();
+    QVERIFY(text.startsWith(QStringLiteral("Name: Name\nRace: Elf & <i>\n\nPrimary Stats\nStrength: 5\n")));
+    QVERIFY(text.contains(QStringLiteral("\nChar Points: 5\n\nTraits: none\n\nSkills\nSmall Guns: 25%\n")));
+    QVERIFY(text.contains(QStringLiteral("\nElectricity Res.: 30%\n")));
+    QVERIFY(text.endsWith(QStringLiteral("\nHP Rate: 6\n\nExtra: none\n")));
+    const QList<QStringList> rows = TableRows(QApplication::clipboard()->mimeData()->html());
+    QCOMPARE(rows.value(1), (QStringList{"Race", "Elf & <i>"}));
+    QCOMPARE(rows.value(12), QStringList{"none"});  // under "Traits"
+    QCOMPARE(rows.back(), QStringList{"none"});     // under "Extra"
+  }
+
+  // Ctrl+C copies the character where no text is selected; a selection in
+  // the name box or the notes box is copied as ever.
+  void ctrlCCopiesTheCharacterWhereNoTextIsSelected() {
+    Click("stplu");
+    QLineEdit* name = Find<QLineEdit>("Name");
+    name->setFocus(Qt::TabFocusReason);
+    name->setSelection(1, 2);
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Clipboard(), QStringLiteral("am"));
+    QCOMPARE(Panel(), QString());
+
+    name->deselect();
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(Clipboard().startsWith(QStringLiteral("Name: Name\nRace: Human\n\nPrimary Stats\nStrength: 6\n")));
+    QCOMPARE(Panel(), kCopied);
+
+    PickFromList(QStringLiteral("Robot"));  // notes to select
+    ClearClipboard();
+    auto* notes = Find<QPlainTextEdit>("extra");
+    notes->setFocus(Qt::TabFocusReason);
+    QTextCursor cursor = notes->textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(6, QTextCursor::KeepAnchor);
+    notes->setTextCursor(cursor);
+    QTest::keyClick(notes, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Clipboard(), QStringLiteral("Robots"));
+    cursor.clearSelection();
+    notes->setTextCursor(cursor);
+    QTest::keyClick(notes, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(Clipboard().startsWith(QStringLiteral("Name: Name\nRace: Robot\n")));
+
+    ClearClipboard();
+    Press(Find("stplu"), cindral::kCopyKey);
+    QVERIFY(Clipboard().startsWith(QStringLiteral("Name: Name\nRace: Robot\n")));
+
+    // Ctrl+Shift+C copies the character even over a selection.
+    name->setFocus(Qt::TabFocusReason);
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Clipboard().startsWith(QStringLiteral("Name: Name\n")));
+  }
+
+  // The menu's entry copies it too; copying is no step to take back.
+  void theMenuCopiesTheCharacterAndCopyingIsNoStep() {
+    Click("stplu");
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, Find("Label48")->mapTo(window_.get(), QPoint(3, 3)));
+    auto* menu = window_->findChild<QMenu*>(QStringLiteral("windowMenu"));
+    QTRY_VERIFY(menu && menu->isVisible());
+    QAction* copy = menu->findChild<QAction*>(QStringLiteral("copyCharacter"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copy).center());
+    QTRY_VERIFY(!menu->isVisible());
+    QVERIFY(Clipboard().contains(QStringLiteral("\nStrength: 6\n")));
+    QCOMPARE(Panel(), kCopied);
+
+    Press(Find("bruiser"), cindral::kUndoKey);
+    QCOMPARE(Find<QLabel>("st")->text(), QStringLiteral("5"));
+    QCOMPARE(Panel(), kCopied);  // the panel keeps its text through undo
+  }
+};
+
+QTEST_MAIN(CopyTests)
+#include "copy_tests.moc"
