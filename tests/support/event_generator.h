@@ -326,17 +326,20 @@ class EventGenerator {
 
 // ---------------------------------------------------------------------------
 // Shrinking a failing list
+//
+// The lists may hold Events or anything else a test plays (the history's
+// tests add undo and redo to them).
 
 // Removes chunks of events delta-debugging style while `fails` still holds;
 // the result is 1-minimal: taking out any single event makes it pass.
-template <typename Fails>
-std::vector<Event> RemoveChunks(std::vector<Event> events, Fails& fails) {
+template <typename Item, typename Fails>
+std::vector<Item> RemoveChunks(std::vector<Item> events, Fails& fails) {
   std::size_t chunks = 2;
   while (events.size() >= 2) {
     const std::size_t chunkSize = (events.size() + chunks - 1) / chunks;
     bool removed = false;
     for (std::size_t start = 0; start < events.size(); start += chunkSize) {
-      std::vector<Event> without;
+      std::vector<Item> without;
       without.reserve(events.size());
       without.insert(without.end(), events.begin(), events.begin() + static_cast<std::ptrdiff_t>(start));
       const std::size_t end = std::min(events.size(), start + chunkSize);
@@ -353,7 +356,7 @@ std::vector<Event> RemoveChunks(std::vector<Event> events, Fails& fails) {
     chunks = std::min(events.size(), chunks * 2);
   }
   if (events.size() == 1) {
-    if (const std::vector<Event> none; fails(none)) return none;
+    if (const std::vector<Item> none; fails(none)) return none;
   }
   return events;
 }
@@ -362,15 +365,15 @@ std::vector<Event> RemoveChunks(std::vector<Event> events, Fails& fails) {
 // still holds; `fails` must hold for the list given. Beyond single events,
 // every pair is tried on short lists (two clicks on one box that cancel out
 // go only together), so the result is 2-minimal there.
-template <typename Fails>
-std::vector<Event> Shrink(std::vector<Event> events, Fails fails) {
+template <typename Item, typename Fails>
+std::vector<Item> Shrink(std::vector<Item> events, Fails fails) {
   events = RemoveChunks(std::move(events), fails);
   bool removed = true;
   while (removed && events.size() >= 2 && events.size() <= 60) {
     removed = false;
     for (std::size_t i = 0; i + 1 < events.size() && !removed; ++i) {
       for (std::size_t j = i + 1; j < events.size() && !removed; ++j) {
-        std::vector<Event> without = events;
+        std::vector<Item> without = events;
         without.erase(without.begin() + static_cast<std::ptrdiff_t>(j));
         without.erase(without.begin() + static_cast<std::ptrdiff_t>(i));
         if (fails(without)) {
