@@ -4,6 +4,7 @@
 // the steps dropped by a new step and the thousand steps kept.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -134,6 +135,8 @@ const std::vector<StepCase> kStepCases = {
     {"NameTyped", {}, TypeName("Vault Dweller"), {{"Name", "Name", "Vault Dweller"}}},
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+
 class OneStep : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(OneStep, UndoPutsBackTheSheetBeforeItAndRedoTheSheetAfterIt) {
@@ -249,6 +252,8 @@ const std::vector<TypingCase> kTypingCases = {
     {"ARunBackToItsStartIsNoStep", {TypeName("X"), TypeName("Nam"), TypeName("Name")}, 0, "Human", "Name"},
     {"TheSameTextAgainIsNoStep", {TypeRace("Human"), kEndTyping, TypeName("Name")}, 0, "Human", "Name"},
 };
+
+void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
 
 class TypingRuns : public ::testing::TestWithParam<TypingCase> {};
 
