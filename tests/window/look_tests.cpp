@@ -2,8 +2,8 @@
 // a box that cannot be ticked looks closed, the keyboard focus shows as a
 // ring wherever it is, a race that is typed and not picked looks so, and
 // captions, values and boxes share their rows' lines. Run at scale 1 and,
-// for high-resolution screens, at scale 2; each run leaves a picture of the
-// window's context menu in the build folder.
+// for high-resolution screens, at scale 2; each run leaves pictures of the
+// window in such a state and of its context menu in the build folder.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -311,19 +311,26 @@ class LookTests : public QObject {
     QVERIFY2(right < panel.width() - clear, qPrintable(QString::number(right)));
   }
 
-  // --- The context menu, for the eye ----------------------------------------
+  // --- Pictures, for the eye -----------------------------------------------
 
-  void writesAPictureOfTheContextMenu() {
-    Click("stplu");
+  // The window with no traits left, a race typed and not applied and the
+  // focus on a tag box, then its context menu.
+  void writesPicturesOfTheWindowsStateAndItsMenu() {
+    const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
+    Click("finesse");
+    Click("jinx");
+    TypeRace(QStringLiteral("Elf"));
+    Find("smallguns")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(Find("smallguns")->hasFocus());
+    QVERIFY(window_->grab().save(dir.filePath(QStringLiteral("window-state-scale-%1.png").arg(scale_))));
+
     // A right-click as the desktop delivers it, on the window.
     const QPoint at = Find("Label48")->mapTo(window_.get(), QPoint(4, 4));
     QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, at);
     auto* menu = window_->findChild<QMenu*>(QStringLiteral("windowMenu"));
     QVERIFY(menu);
     QTRY_VERIFY(menu->isVisible());
-    const QString file =
-        QDir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR)).filePath(QStringLiteral("context-menu-scale-%1.png").arg(scale_));
-    QVERIFY(menu->grab().save(file));
+    QVERIFY(menu->grab().save(dir.filePath(QStringLiteral("context-menu-scale-%1.png").arg(scale_))));
     menu->hide();
   }
 };
