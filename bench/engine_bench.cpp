@@ -1,8 +1,11 @@
 // How long the engine takes over one player event: a fixed seeded sequence
 // of 100,000 events played into one engine, each timed on its own. Prints
 // the median, the 99th percentile and the slowest event, the events per
-// second, and the same figures for each kind of event. Times are printed,
-// never judged: the run always succeeds.
+// second, and the same figures for each kind of event. Then the history:
+// the same events played through it, undone and redone a thousand steps at
+// a time, each undo and redo timed; and what a full history of a thousand
+// steps holds, by its own count and by the heap it frees when it goes.
+// Times are printed, never judged: the run always succeeds.
 //
 // engine_bench [events] [seed]
 
@@ -10,12 +13,46 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
+
+#include <cstddef>
 #include <map>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "event_generator.h"
+#include "history.h"
 #include "timing.h"
+
+// Every allocation counted: the bytes live on the heap at any moment, as
+// the allocator hands them out (what a block really takes, not what was
+// asked for).
+namespace {
+std::size_t heapLive = 0;
+}  // namespace
+
+// These are the program's own new and delete: inlined beside a
+// new-expression, the compiler takes their free() for a mismatch.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  if (!block) throw std::bad_alloc();
+  heapLive += malloc_usable_size(block);
+  return block;
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* block) noexcept {
+  if (!block) return;
+  heapLive -= malloc_usable_size(block);
+  std::free(block);
+}
+void operator delete[](void* block) noexcept { operator delete(block); }
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
+#pragma GCC diagnostic pop
 
 namespace {
 
@@ -43,6 +80,76 @@ std::string KindOf(const Event& event) {
 
 using cindral::bench::Figures;
 using cindral::bench::FiguresOf;
+
+// Sends the event through the history, as the window does.
+void PlayThrough(cindral::History& history, const Event& event) {
+  switch (event.kind) {
+    case Event::Kind::Click: history.Click(event.text); break;
+    case Event::Kind::PickRace: history.PickRace(event.text); break;
+    case Event::Kind::TypeRace: history.TypeRace(event.text); break;
+    case Event::Kind::TypeName: history.TypeName(event.text); break;
+  }
+}
+
+double Since(Clock::time_point t0) { return std::chrono::duration<double, std::nano>(Clock::now() - t0).count(); }
+
+// The events played through a history; every `every` events, all there is
+// undone and then redone, each press timed.
+void TimeHistory(const std::vector<Event>& events, std::size_t every) {
+  cindral::Engine engine;
+  engine.Start();
+  cindral::History history(engine);
+  std::vector<double> played, undos, redos;
+  played.reserve(events.size());
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const Clock::time_point t0 = Clock::now();
+    PlayThrough(history, events[i]);
+    played.push_back(Since(t0));
+    if ((i + 1) % every != 0) continue;
+    history.EndTyping();
+    for (;;) {
+      const Clock::time_point t = Clock::now();
+      if (!history.Undo()) break;
+      undos.push_back(Since(t));
+    }
+    for (;;) {
+      const Clock::time_point t = Clock::now();
+      if (!history.Redo()) break;
+      redos.push_back(Since(t));
+    }
+  }
+  const Figures p = FiguresOf(played), u = FiguresOf(undos), r = FiguresOf(redos);
+  std::printf("history: %zu events played through it, all undone and redone every %zu events\n", events.size(),
+              every);
+  std::printf("  per event through the history: median %.2f us, 99th percentile %.2f us\n", p.median / 1000,
+              p.p99 / 1000);
+  std::printf("  per undo (%zu): median %.2f us, 99th percentile %.2f us, slowest %.2f us\n", undos.size(),
+              u.median / 1000, u.p99 / 1000, u.max / 1000);
+  std::printf("  per redo (%zu): median %.2f us, 99th percentile %.2f us, slowest %.2f us\n", redos.size(),
+              r.median / 1000, r.p99 / 1000, r.max / 1000);
+  std::printf("  goal: median at most 5 us per undo and per redo: %s\n",
+              u.median <= 5000 && r.median <= 5000 ? "met" : "missed");
+}
+
+// A history filled with the events until it keeps its thousand steps:
+// what it counts itself, and the heap it frees when it goes.
+void MeasureHistory(const char* what, const std::vector<Event>& events) {
+  cindral::Engine engine;
+  engine.Start();
+  auto history = std::make_unique<cindral::History>(engine);
+  std::size_t played = 0;
+  while (played < events.size() && history->StepCount() < cindral::History::kStepsKept) {
+    PlayThrough(*history, events[played++]);
+  }
+  const std::size_t counted = history->MemoryBytes();
+  const std::size_t steps = history->StepCount();
+  const std::size_t before = heapLive;
+  history.reset();
+  const std::size_t heap = before - heapLive + sizeof(cindral::History);
+  std::printf("  %s: %zu steps after %zu events: %.1f KiB by its own count, %.1f KiB of heap and object (%s)\n",
+              what, steps, played, static_cast<double>(counted) / 1024, static_cast<double>(heap) / 1024,
+              heap <= 1024 * 1024 ? "within 1 MiB" : "over 1 MiB");
+}
 
 }  // namespace
 
@@ -92,5 +199,22 @@ int main(int argc, char** argv) {
   std::printf("  final sheet: race %zu bytes, ST %s, Traits Left %s, Tags Left %s\n",
               engine.sheet().Text(cindral::Field::race).size(), engine.sheet().Text(cindral::Field::st).c_str(),
               engine.sheet().Text(cindral::Field::traits).c_str(), engine.sheet().Text(cindral::Field::tags).c_str());
+
+  std::printf("\n");
+  TimeHistory(events, 5000);
+  std::printf("memory of a full history:\n");
+  MeasureHistory("the seeded events", events);
+  std::vector<Event> clicks;
+  for (const Event& event : events) {
+    if (event.kind == Event::Kind::Click || event.kind == Event::Kind::PickRace) clicks.push_back(event);
+  }
+  MeasureHistory("clicks and race picks only", clicks);
+  // The most a step can hold: every step a 10,000-byte text replacing another.
+  std::vector<Event> longTexts;
+  for (int i = 0; i < 2000; ++i) {
+    const std::string text(10000, static_cast<char>('a' + i % 26));
+    longTexts.push_back(i % 2 == 0 ? cindral::test::TypeRace(text) : cindral::test::TypeName(text));
+  }
+  MeasureHistory("every step a 10,000-byte text", longTexts);
   return 0;
 }
