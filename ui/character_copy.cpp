@@ -44,7 +44,8 @@ std::vector<Section> Sections(const Sheet& sheet) {
   sections[0].title = QStringLiteral("Primary Stats");
   for (const StatInfo& stat : kStats) sections[0].lines.push_back({Q(stat.name), Q(sheet.Text(stat.field))});
   for (const CaptionedField& counter : kCounters) {
-    if (counter.field == Field::chpoint) sections[0].lines.push_back({Q(counter.caption), Q(sheet.Text(counter.field))});
+    if (counter.field != Field::chpoint) continue;
+    sections[0].lines.push_back({Q(counter.caption), Q(sheet.Text(counter.field))});
   }
   sections[1].title = QStringLiteral("Skills");
   for (const SkillInfo& skill : kSkills) {
@@ -88,8 +89,8 @@ QString CharacterText(const Sheet& sheet) {
     }
     // The traits follow the statistics, as they follow them in the window.
     if (&section == &sections.front()) {
-      text += QStringLiteral("\nTraits: ") + (traits.isEmpty() ? QStringLiteral("none") : traits.join(QStringLiteral(", "))) +
-              QLatin1Char('\n');
+      const QString ticked = traits.isEmpty() ? QStringLiteral("none") : traits.join(QStringLiteral(", "));
+      text += QStringLiteral("\nTraits: ") + ticked + QLatin1Char('\n');
     }
   }
   const QString notes = Notes(sheet);

@@ -78,6 +78,7 @@ void ApplyLook(QLabel& label, Look look, const QFont& bold) {
 // baseline. Both are centred in rows of the same height, so the baselines
 // differ by the difference of ascent less descent.
 void PutOnBaselineOf(const QLabel& caption, QLabel& value) {
+  if (caption.font() == value.font()) return;
   const QFontMetricsF big(caption.font());
   const QFontMetricsF small(value.font());
   const int lower = qRound((big.ascent() - big.descent()) - (small.ascent() - small.descent()));
@@ -157,6 +158,8 @@ void CharacterWindow::BuildFrames() {
 
 void CharacterWindow::BuildLabels() {
   const QFont bold = WindowFont(kCaptionPointSize, true);
+  // The caption beside each value field.
+  std::array<const QLabel*, kFieldCount> captionOf{};
   for (const LabelPlace& place : LabelPlaces()) {
     QWidget* parent = FrameWidget(place.frame);
     const auto reacting = FindControl(place.name);
@@ -180,11 +183,10 @@ void CharacterWindow::BuildLabels() {
     label->setText(Q(place.text));
     if (const auto field = FindField(place.name)) fieldLabels_[Index(*field)] = label;
     if (const auto box = FindBox(place.names)) boxCaptions_[Index(*box)] = qobject_cast<ClickLabel*>(label);
+    if (const auto field = FindField(place.names)) captionOf[Index(*field)] = label;
   }
-  for (const LabelPlace& place : LabelPlaces()) {
-    const auto field = FindField(place.names);
-    if (!field || !fieldLabels_[Index(*field)]) continue;
-    if (auto* caption = qobject_cast<QLabel*>(Control(place.name))) PutOnBaselineOf(*caption, *fieldLabels_[Index(*field)]);
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    if (captionOf[f] && fieldLabels_[f]) PutOnBaselineOf(*captionOf[f], *fieldLabels_[f]);
   }
 }
 

@@ -242,7 +242,8 @@ class CopyTests : public QObject {
   // The menu's entry copies it too; copying is no step to take back.
   void theMenuCopiesTheCharacterAndCopyingIsNoStep() {
     Click("stplu");
-    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, Find("Label48")->mapTo(window_.get(), QPoint(3, 3)));
+    const QPoint at = Find("Label48")->mapTo(window_.get(), QPoint(3, 3));
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, at);
     auto* menu = window_->findChild<QMenu*>(QStringLiteral("windowMenu"));
     QTRY_VERIFY(menu && menu->isVisible());
     QAction* copy = menu->findChild<QAction*>(QStringLiteral("copyCharacter"));

@@ -31,7 +31,8 @@ struct Snapshot {
 Snapshot Take(const cindral::Sheet& sheet) {
   Snapshot s;
   for (std::size_t f = 0; f < cindral::kFieldCount; ++f) {
-    if (static_cast<cindral::Field>(f) != cindral::Field::info) s.texts.push_back(sheet.Text(static_cast<cindral::Field>(f)));
+    const auto field = static_cast<cindral::Field>(f);
+    if (field != cindral::Field::info) s.texts.push_back(sheet.Text(field));
   }
   for (std::size_t b = 0; b < cindral::kBoxCount; ++b) {
     const auto box = static_cast<cindral::Box>(b);
@@ -259,7 +260,9 @@ class UndoTests : public QObject {
 
   void aRightClickOpensTheMenuWithItsKeys_data() {
     QTest::addColumn<QString>("at");
-    for (const char* name : {"Label48", "bruiser", "Frame1", "info", "extra", "stplu", "tags"}) QTest::newRow(name) << name;
+    for (const char* name : {"Label48", "bruiser", "Frame1", "info", "extra", "stplu", "tags"}) {
+      QTest::newRow(name) << name;
+    }
   }
   void aRightClickOpensTheMenuWithItsKeys() {
     QFETCH(QString, at);

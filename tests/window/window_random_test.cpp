@@ -166,10 +166,10 @@ class WindowRandomTest : public QObject {
     const cindral::Sheet& sheet = window_->engine().sheet();
     QStringList wrong;
     const auto* race = window_->findChild<cindral::RaceBox*>(QStringLiteral("race"));
-    if (race->showsPicked() != window_->engine().RaceTextIsPicked()) {
+    if (const bool picked = window_->engine().RaceTextIsPicked(); race->showsPicked() != picked) {
       wrong << QStringLiteral("the race box looks %1, the race text is %2")
                    .arg(race->showsPicked() ? QStringLiteral("picked") : QStringLiteral("typed"),
-                        window_->engine().RaceTextIsPicked() ? QStringLiteral("the race picked") : QStringLiteral("typed"));
+                        picked ? QStringLiteral("the race picked") : QStringLiteral("typed"));
     }
     for (std::size_t i = 0; i < cindral::kFieldCount; ++i) {
       const auto field = static_cast<cindral::Field>(i);
