@@ -98,13 +98,13 @@ void History::Push(Step step) {
 }
 
 template <typename Action>
-void History::Record(Action&& action, Step::Typing typing) {
+void History::Record(Action&& action, Typing typing) {
   // Any other action ends a run of typing.
   if (run_ && run_->box != typing) run_.reset();
   action();
   State now = Capture();
-  if (typing == Step::Typing::None) {
-    if (std::string changes = Difference(current_, now); !changes.empty()) Push({std::move(changes), typing});
+  if (typing == Typing::None) {
+    if (std::string changes = Difference(current_, now); !changes.empty()) Push({std::move(changes)});
   } else {
     if (!run_) run_ = Run{typing, current_, false};
     std::string changes = Difference(run_->start, now);
@@ -119,7 +119,7 @@ void History::Record(Action&& action, Step::Typing typing) {
         steps_.back().changes = std::move(changes);
       }
     } else if (!changes.empty()) {
-      Push({std::move(changes), typing});
+      Push({std::move(changes)});
       run_->hasStep = true;
     }
   }
@@ -128,20 +128,20 @@ void History::Record(Action&& action, Step::Typing typing) {
 
 bool History::Click(std::string_view control) {
   bool reacted = false;
-  Record([&] { reacted = engine_.Click(control); }, Step::Typing::None);
+  Record([&] { reacted = engine_.Click(control); }, Typing::None);
   return reacted;
 }
 
 void History::PickRace(std::string_view name) {
-  Record([&] { engine_.PickRace(name); }, Step::Typing::None);
+  Record([&] { engine_.PickRace(name); }, Typing::None);
 }
 
 void History::TypeRace(std::string_view text) {
-  Record([&] { engine_.TypeRace(text); }, Step::Typing::Race);
+  Record([&] { engine_.TypeRace(text); }, Typing::Race);
 }
 
 void History::TypeName(std::string_view text) {
-  Record([&] { engine_.TypeName(text); }, Step::Typing::Name);
+  Record([&] { engine_.TypeName(text); }, Typing::Name);
 }
 
 void History::EndTyping() { run_.reset(); }

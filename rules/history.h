@@ -67,20 +67,22 @@ class History {
   // one buffer (field or box index, then each text as a length and bytes).
   struct Step {
     std::string changes;
-    enum class Typing : std::uint8_t { None, Race, Name } typing = Typing::None;
   };
+
+  // The box an action types into, if any.
+  enum class Typing : std::uint8_t { None, Race, Name };
 
   enum class Side : std::uint8_t { Before, After };
 
   // A run of typing in one box, and the state before its first key.
   struct Run {
-    Step::Typing box;
+    Typing box;
     State start;
     bool hasStep;  // the last step is the run's
   };
 
   template <typename Action>
-  void Record(Action&& action, Step::Typing typing);
+  void Record(Action&& action, Typing typing);
   State Capture() const;
   static std::string Difference(const State& before, const State& after);
   void Apply(const Step& step, Side side);
