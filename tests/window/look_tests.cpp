@@ -157,12 +157,6 @@ class LookTests : public QObject {
     QCOMPARE(Shown(captionName.constData()), openCaption);
   }
 
-  // A caption stays clickable while it is dimmed: it still shows its text.
-  void aDimmedCaptionStillShowsItsText() {
-    Click("Label29");  // Vat Skin, closed for a Human
-    QVERIFY(Find<QLabel>("info")->text().startsWith(QStringLiteral("Vat Skin - ")));
-  }
-
   // --- The focus ------------------------------------------------------------
 
   // At start-up the focus stands on Bloody Mess (Beta Software is closed

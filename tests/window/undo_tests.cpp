@@ -141,19 +141,6 @@ class UndoTests : public QObject {
     QCOMPARE(Text("Name"), "NameAda");
   }
 
-  void withNothingToTakeTheKeysChangeNothing() {
-    Click("Label48");
-    const Snapshot start = Take(window_->engine().sheet());
-    const QString panel = Shown("info");
-    for (int i = 0; i < 20; ++i) {
-      Press(i % 2 ? cindral::kUndoKey : cindral::kRedoKeyToo);
-      Press(cindral::kRedoKey);
-    }
-    QVERIFY(Take(window_->engine().sheet()) == start);
-    QCOMPARE(Shown("info"), panel);
-    QCOMPARE(QApplication::focusWidget(), Find("bloody"));
-  }
-
   // Typing is one step until the focus leaves the box: then the next key
   // starts a step of its own.
   void aRunOfTypingIsOneStepUntilTheFocusLeaves() {
