@@ -13,12 +13,14 @@
 #include "events.h"
 #include "fonts.h"
 #include "help_texts.h"
+#include "window_layout.h"
 
 using namespace cindral;
 
 namespace {
 
-// The panel `info`: 161 x 337, word-wrapped, top-left, in the default font.
+// The panel `info`: 161 x 337, word-wrapped, top-left, in the default font,
+// with the window's inner margin.
 constexpr int kPanelWidth = 161;
 constexpr int kPanelHeight = 337;
 // Above this share of the panel a text fits here but may lose its last line
@@ -55,6 +57,7 @@ void HelpTextTest::initTestCase() {
   panel_->setFont(font);
   panel_->setWordWrap(true);
   panel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  panel_->setMargin(kPanelMargin);
   panel_->setFixedWidth(kPanelWidth);
 
   // Measured in a stand-in font, the heights would say nothing.
