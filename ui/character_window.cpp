@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "accessibility.h"
 #include "character_copy.h"
 #include "fonts.h"
 #include "history_menu.h"
@@ -291,6 +292,8 @@ void CharacterWindow::Redo() {
 void CharacterWindow::CopyCharacter() {
   QApplication::clipboard()->setMimeData(CharacterMimeData(engine_.sheet()));
   Handle([this] { engine_.ShowCharacterCopied(); });
+  // Said at once, as a screen reader says any text a key puts in the panel.
+  SpeakInformation(*this);
 }
 
 QMenu& CharacterWindow::ContextMenu() {

@@ -403,6 +403,12 @@ class AccessibilityTests : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(heard_.last(), Name("info"));
     QVERIFY(Name("info").startsWith(QStringLiteral("Bruiser - ")));
+
+    // Copying the character out says so at once, too.
+    heard_.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Name("info").contains(QStringLiteral("copied")));
+    QCOMPARE(heard_, QStringList{Name("info")});
   }
 };
 
