@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "character_window.h"
+#include "window_driver.h"
 #include "desktop_support.h"
 
 using cindral::CharacterWindow;
@@ -32,7 +33,7 @@ void CollectInterfaces(QAccessibleInterface* iface, std::vector<QAccessibleInter
 
 // The whole sheet as the window shows it: every label's text and every box's
 // tick and flag.
-std::map<QString, QString> Shown(const CharacterWindow& window) {
+std::map<QString, QString> EverythingShown(const CharacterWindow& window) {
   std::map<QString, QString> shown;
   for (const QLabel* label : window.findChildren<QLabel*>()) shown[label->objectName()] = label->text();
   for (const QCheckBox* box : window.findChildren<QCheckBox*>()) {
@@ -43,7 +44,7 @@ std::map<QString, QString> Shown(const CharacterWindow& window) {
 
 }  // namespace
 
-class AccessibilityTests : public QObject {
+class AccessibilityTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  public slots:
@@ -51,15 +52,8 @@ class AccessibilityTests : public QObject {
   void Heard(const QString& words) { heard_ << words; }
 
  private:
-  std::unique_ptr<CharacterWindow> window_;
   QStringList heard_;
 
-  template <typename W = QWidget>
-  W* Find(const char* name) {
-    W* w = window_->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control named %s", name);
-    return w;
-  }
   QAccessibleInterface* Interface(const char* name) { return QAccessible::queryAccessibleInterface(Find(name)); }
   QString Name(const char* name) { return Interface(name)->text(QAccessible::Name); }
   QString Description(const char* name) { return Interface(name)->text(QAccessible::Description); }
@@ -70,10 +64,6 @@ class AccessibilityTests : public QObject {
     w->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(w->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-  }
-  void Click(const char* name) {
-    QWidget* w = Find(name);
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
   }
   // An accessibility client's action on a control.
   void Act(const char* name, const QString& action) {
@@ -307,10 +297,10 @@ class AccessibilityTests : public QObject {
     QVERIFY(!Find("glowingone")->isEnabled());  // a Ghoul's trait
     QVERIFY(!Interface("glowingone")->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::toggleAction()));
-    const auto before = Shown(*window_);
+    const auto before = EverythingShown(*window_);
     Act("glowingone", QAccessibleActionInterface::toggleAction());
     Act("glowingone", QAccessibleActionInterface::pressAction());
-    QVERIFY(Shown(*window_) == before);
+    QVERIFY(EverythingShown(*window_) == before);
     QVERIFY(!Interface("glowingone")->state().checked);
   }
 

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "character_window.h"
+#include "window_driver.h"
 
 using cindral::CharacterWindow;
 
@@ -109,36 +110,16 @@ QList<QStringList> TableRows(const QString& html) {
 
 }  // namespace
 
-class CopyTests : public QObject {
+class CopyTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-  std::unique_ptr<CharacterWindow> window_;
 
-  template <typename W = QWidget>
-  W* Find(const char* name) {
-    W* w = window_->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control named %s", name);
-    return w;
-  }
   QString Panel() { return Find<QLabel>("info")->text(); }
-  void Click(const char* name) {
-    QWidget* w = Find(name);
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
-  }
   void Press(QWidget* at, QKeyCombination key) {
     at->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(at->hasFocus());
     QTest::keyClick(at, key.key(), key.keyboardModifiers());
-  }
-  void PickFromList(const QString& race) {
-    auto* combo = Find<QComboBox>("race");
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    const QModelIndex index = view->model()->index(combo->findText(race, Qt::MatchExactly), 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTRY_VERIFY(!view->isVisible());
   }
   void MakeTheRobot() {
     PickFromList(QStringLiteral("Robot"));

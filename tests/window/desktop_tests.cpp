@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "character_window.h"
+#include "window_driver.h"
 #include "desktop_support.h"
 #include "help_texts.h"
 #include "race_selection.h"
@@ -63,20 +64,12 @@ qreal ScaleFactor() {
 
 }  // namespace
 
-class DesktopTests : public QObject {
+class DesktopTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-  std::unique_ptr<CharacterWindow> window_;
 
-  template <typename W = QWidget>
-  W* Find(const char* name) {
-    W* w = window_->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control named %s", name);
-    return w;
-  }
   const cindral::Sheet& sheet() { return window_->engine().sheet(); }
-  std::string Text(const char* field) { return sheet().TextByName(field); }
 
   // Gives the control the keyboard focus and types the key where the focus
   // is, as a player's keyboard does.

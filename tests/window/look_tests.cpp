@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "character_window.h"
+#include "window_driver.h"
 #include "desktop_support.h"
 
 using cindral::CharacterWindow;
@@ -58,23 +59,12 @@ int Count(const QImage& image, Test test) {
 
 }  // namespace
 
-class LookTests : public QObject {
+class LookTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-  std::unique_ptr<CharacterWindow> window_;
   qreal scale_ = 1;
 
-  template <typename W = QWidget>
-  W* Find(const char* name) {
-    W* w = window_->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control named %s", name);
-    return w;
-  }
-  void Click(const char* name) {
-    QWidget* w = Find(name);
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
-  }
   // What the window shows where the control stands, grown by `margin`
   // logical pixels on every side (shrunk, for a negative margin: rows stand
   // 16 pixels apart and are 17 high, so neighbours share their outermost
@@ -89,21 +79,6 @@ class LookTests : public QObject {
     auto* w = Find<cindral::SheetBox>(box);
     const QPoint middle = w->IndicatorRect().center();
     return Shown(w).pixel(qFloor(middle.x() * scale_), qFloor(middle.y() * scale_));
-  }
-  void TypeRace(const QString& text) {
-    QLineEdit* edit = Find<QComboBox>("race")->lineEdit();
-    edit->setFocus(Qt::TabFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
-  void PickFromList(const QString& race) {
-    auto* combo = Find<QComboBox>("race");
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    const QModelIndex index = view->model()->index(combo->findText(race, Qt::MatchExactly), 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTRY_VERIFY(!view->isVisible());
   }
 
  private slots:

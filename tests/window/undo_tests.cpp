@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "character_window.h"
+#include "window_driver.h"
 
 using cindral::CharacterWindow;
 
@@ -43,25 +44,11 @@ Snapshot Take(const cindral::Sheet& sheet) {
 
 }  // namespace
 
-class UndoTests : public QObject {
+class UndoTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-  std::unique_ptr<CharacterWindow> window_;
 
-  template <typename W = QWidget>
-  W* Find(const char* name) {
-    W* w = window_->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control named %s", name);
-    return w;
-  }
-  std::string Text(const char* name) { return window_->engine().sheet().TextByName(name); }
-  QString Shown(const char* name) { return Find<QLabel>(name)->text(); }
-  bool Ticked(const char* name) { return Find<QCheckBox>(name)->isChecked(); }
-  void Click(const char* name) {
-    QWidget* w = Find(name);
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
-  }
   // A key where the focus is, as the keyboard sends it.
   void Press(QKeyCombination key) {
     QWidget* focus = QApplication::focusWidget();
@@ -73,15 +60,6 @@ class UndoTests : public QObject {
     QTRY_VERIFY(w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()));
   }
   QLineEdit* RaceText() { return Find<QComboBox>("race")->lineEdit(); }
-  void PickFromList(const QString& race) {
-    auto* combo = Find<QComboBox>("race");
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    const QModelIndex index = view->model()->index(combo->findText(race, Qt::MatchExactly), 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTRY_VERIFY(!view->isVisible());
-  }
   // A right-click as the desktop delivers it, on the window at a control.
   void RightClick(const char* name) {
     QWidget* w = Find(name);

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "character_window.h"
+#include "window_driver.h"
 #include "help_texts.h"
 
 using cindral::CharacterWindow;
@@ -25,44 +26,12 @@ struct Expected {
 
 }  // namespace
 
-class WindowTests : public QObject {
+class WindowTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-  std::unique_ptr<CharacterWindow> window_;
 
-  template <typename W = QWidget>
-  W* Find(const char* name) {
-    W* w = window_->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control named %s", name);
-    return w;
-  }
-  QString Shown(const char* name) { return Find<QLabel>(name)->text(); }
-  void Click(const char* name) {
-    QWidget* w = Find(name);
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
-  }
-  bool Ticked(const char* name) { return Find<QCheckBox>(name)->isChecked(); }
   bool Enabled(const char* name) { return Find(name)->isEnabled(); }
-  void PickFromList(const QString& race) {
-    auto* combo = Find<QComboBox>("race");
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    const int row = combo->findText(race, Qt::MatchExactly);
-    QVERIFY(row >= 0);
-    const QModelIndex index = view->model()->index(row, 0);
-    view->scrollTo(index);
-    view->setCurrentIndex(index);
-    const QRect r = view->visualRect(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-    QTRY_VERIFY(!view->isVisible());
-  }
-  void TypeRace(const QString& text) {
-    auto* edit = Find<QComboBox>("race")->lineEdit();
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
 
  private slots:
   void init() {

@@ -1,0 +1,63 @@
+// The window opened for a test and driven through its real widgets, as a
+// player drives it: clicks in the middle of a control, picks from the open
+// race list, keys typed into the race text. Shared by the window tests.
+#pragma once
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+#include <memory>
+#include <string>
+
+#include "character_window.h"
+
+namespace cindral::test {
+
+class WindowDriver {
+ protected:
+  std::unique_ptr<CharacterWindow> window_;
+
+  // The control by name; a name the window does not have ends the test run.
+  template <typename W = QWidget>
+  W* Find(const char* name) const {
+    W* w = window_->findChild<W*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control named %s", name);
+    return w;
+  }
+
+  // What a label shows, and what the sheet holds under a control's name.
+  QString Shown(const char* name) const { return Find<QLabel>(name)->text(); }
+  std::string Text(const char* name) const { return window_->engine().sheet().TextByName(name); }
+  bool Ticked(const char* name) const { return Find<QCheckBox>(name)->isChecked(); }
+
+  void Click(const char* name) {
+    QWidget* w = Find(name);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+  }
+
+  // A click on the race in the open list.
+  void PickFromList(const QString& race) {
+    auto* combo = Find<QComboBox>("race");
+    const int row = combo->findText(race, Qt::MatchExactly);
+    QVERIFY2(row >= 0, qPrintable(race));
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    QTRY_VERIFY(!view->isVisible());
+  }
+
+  // Keys typed over the whole race text.
+  void TypeRace(const QString& text) {
+    QLineEdit* edit = Find<QComboBox>("race")->lineEdit();
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+};
+
+}  // namespace cindral::test
