@@ -50,7 +50,9 @@ inline constexpr std::array<std::string_view, kCaptionCount> kCaptionControls = 
 // The text of the control at `index` of kCaptionControls.
 std::string_view CaptionText(std::size_t index);
 
-// The text a click on the control shows, or "" for a control without one.
+// The text a click on a caption, the counter `tags` or About shows, or ""
+// for any other control (a trait box shows its trait's text through its
+// handling: TraitHelp).
 std::string_view HelpFor(std::string_view control);
 
 // The text a trait's caption and tick box show.
