@@ -9,9 +9,9 @@ std::string Said(Stat stat, const char* where) { return std::string(kStats[Index
 }  // namespace
 
 std::string ButtonReason(const Sheet& sheet, const StatButton& button) {
-  const auto race = CurrentRace(sheet);
-  if (!race) return kNoRaceForStats;
-  const Limit& limit = kRaceLimits[static_cast<std::size_t>(*race)].limits[Index(button.stat)];
+  const Limit* found = RaceLimitFor(sheet, button.stat);
+  if (!found) return kNoRaceForStats;
+  const Limit& limit = *found;
   // The limits hold for the value shown, a trait's change included.
   const double value = sheet.Number(FieldOf(button.stat));
   if (button.step > 0) {

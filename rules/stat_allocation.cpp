@@ -4,15 +4,11 @@
 
 namespace cindral {
 
-namespace {
-
-const Limit* LimitFor(const Sheet& sheet, Stat stat) {
+const Limit* RaceLimitFor(const Sheet& sheet, Stat stat) {
   const auto race = CurrentRace(sheet);
   if (!race) return nullptr;
   return &kRaceLimits[static_cast<std::size_t>(*race)].limits[Index(stat)];
 }
-
-}  // namespace
 
 // The limits are tested against the value shown, which already carries any
 // trait's bonus: a trait's points count towards the race's maximum.
@@ -20,7 +16,7 @@ void StatPlus_Click(Sheet& sheet, Stat stat) {
   const Field field = FieldOf(stat);
   const double value = sheet.Number(field);
   const double pool = sheet.Number(Field::chpoint);
-  if (const Limit* limit = LimitFor(sheet, stat); limit && value < limit->high && pool > 0) {
+  if (const Limit* limit = RaceLimitFor(sheet, stat); limit && value < limit->high && pool > 0) {
     sheet.SetNumber(field, value + 1);
     sheet.SetNumber(Field::chpoint, pool - 1);
   }
@@ -31,7 +27,7 @@ void StatPlus_Click(Sheet& sheet, Stat stat) {
 void StatMinus_Click(Sheet& sheet, Stat stat) {
   const Field field = FieldOf(stat);
   const double value = sheet.Number(field);
-  if (const Limit* limit = LimitFor(sheet, stat); limit && value > limit->low) {
+  if (const Limit* limit = RaceLimitFor(sheet, stat); limit && value > limit->low) {
     sheet.SetNumber(field, value - 1);
     sheet.SetNumber(Field::chpoint, sheet.Number(Field::chpoint) + 1);
   }

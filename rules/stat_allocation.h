@@ -56,6 +56,10 @@ inline constexpr std::array<StatButton, 2 * kStatCount> kStatButtons = [] {
   return buttons;
 }();
 
+// The limits of a statistic for the race the race text names; none for a
+// text that names no race, which refuses every press.
+const Limit* RaceLimitFor(const Sheet& sheet, Stat stat);
+
 // A "+" button: the statistic up by one and a point out of the pool, when
 // the race's high limit and the pool allow. The sheet is recomputed either way.
 void StatPlus_Click(Sheet& sheet, Stat stat);

@@ -115,18 +115,11 @@ constexpr bool EachTraitOnce() {
 }
 static_assert(EachTraitOnce(), "every trait box stands in the window once");
 
-constexpr std::string_view CaptionOfCounter(Field field) {
+constexpr const CaptionedField& CounterOf(Field field) {
   for (const CaptionedField& c : kCounters) {
-    if (c.field == field) return c.captionLabel;
+    if (c.field == field) return c;
   }
-  return {};
-}
-
-constexpr std::string_view CaptionTextOfCounter(Field field) {
-  for (const CaptionedField& c : kCounters) {
-    if (c.field == field) return c.caption;
-  }
-  return {};
+  return kCounters.front();
 }
 
 constexpr std::size_t kLabelCount = 2 * kStatCount + 2 * kSecondaryStatCount + kTraitCount + 2 * kSkillCount +
@@ -139,8 +132,8 @@ constexpr std::array<LabelPlace, kLabelCount> kLabels = [] {
   const auto counter = [&](Field field) {
     for (const CounterPlace& c : kCounterPlaces) {
       if (c.field != field) continue;
-      labels[n++] = {CaptionOfCounter(field), c.frame, c.caption, CaptionTextOfCounter(field), c.captionLook, false,
-                     NameOf(field)};
+      const CaptionedField& counter = CounterOf(field);
+      labels[n++] = {counter.captionLabel, c.frame, c.caption, counter.caption, c.captionLook, false, NameOf(field)};
       labels[n++] = {NameOf(field), c.frame, c.value, "", c.valueLook, false, ""};
     }
   };
