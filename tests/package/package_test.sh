@@ -95,6 +95,14 @@ for f in "${expected[@]}"; do
   [ -f "$root/$f" ] || fail "package lacks /$f"
 done
 [ -x "$root/usr/bin/cindral" ] || fail "/usr/bin/cindral is not executable"
+# The program finds its libraries where the system keeps them, never in a
+# folder of its own or in the current one: neither it nor the one built
+# may carry a library search path.
+for program in "$root/usr/bin/cindral" "$build/cindral"; do
+  if readelf -d "$program" | grep -E "\((RPATH|RUNPATH)\)"; then
+    fail "$program carries a library search path"
+  fi
+done
 
 echo "-- the icon"
 for size in "${sizes[@]}"; do
