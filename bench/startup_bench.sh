@@ -5,12 +5,20 @@
 # programs print "shown" after their first paint and exit when
 # CINDRAL_QUIT_AFTER_SHOWN=1. Figures are printed, never judged.
 #
-# bench/startup_bench.sh PROGRAM BARE_WINDOW [RUNS]
+# Given bench/window_texts and bench/text_floor as well, it also measures
+# the floor under the program's figures, in the same interleaved runs: the
+# window's own texts drawn by one widget of its size, and the same with an
+# empty widget for every control the window has.
+#
+# bench/startup_bench.sh PROGRAM BARE_WINDOW [RUNS [WINDOW_TEXTS TEXT_FLOOR]]
 set -euo pipefail
 
-program=${1:?usage: startup_bench.sh PROGRAM BARE_WINDOW [RUNS]}
-bare=${2:?usage: startup_bench.sh PROGRAM BARE_WINDOW [RUNS]}
+usage="usage: startup_bench.sh PROGRAM BARE_WINDOW [RUNS [WINDOW_TEXTS TEXT_FLOOR]]"
+program=${1:?$usage}
+bare=${2:?$usage}
 runs=${3:-20}
+window_texts=${4:-}
+text_floor=${5:-}
 export QT_QPA_PLATFORM=offscreen CINDRAL_QUIT_AFTER_SHOWN=1
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
@@ -18,8 +26,8 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 startup_us() {
   local start line
   start=$(date +%s%N)
-  line=$("$1" 2>/dev/null | head -n 1)
-  [ "$line" = shown ] || { echo "startup_bench: $1 did not print \"shown\"" >&2; exit 1; }
+  line=$("$@" 2>/dev/null | head -n 1)
+  [ "$line" = shown ] || { echo "startup_bench: $* did not print \"shown\"" >&2; exit 1; }
   echo $(( ($(date +%s%N) - start) / 1000 ))
 }
 
@@ -28,31 +36,60 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # Peak resident memory in KiB, the median of a few runs.
 peak_kib() {
   for _ in 1 2 3 4 5; do
-    /usr/bin/time -f %M -o /dev/stdout "$1" 2>/dev/null | tail -n 1
+    /usr/bin/time -f %M -o /dev/stdout "$@" 2>/dev/null | tail -n 1
   done | median
 }
 
-# One run of each first, so that neither is timed with a cold disk cache.
-startup_us "$program" >/dev/null
-startup_us "$bare" >/dev/null
-program_times=() bare_times=()
-for _ in $(seq "$runs"); do  # interleaved, so that a busy moment hits both
-  program_times+=("$(startup_us "$program")")
-  bare_times+=("$(startup_us "$bare")")
+# The programs compared, the program first and the bare window last.
+kinds=(program)
+labels=("program")
+if [ -n "$window_texts" ]; then
+  texts=$(mktemp)
+  trap 'rm -f "$texts"' EXIT
+  "$window_texts" "$texts" 2>/dev/null || { echo "startup_bench: $window_texts failed" >&2; exit 1; }
+  kinds+=(texts widgets)
+  labels+=("its texts alone" "its texts and empty widgets")
+fi
+kinds+=(bare)
+labels+=("bare window")
+
+# Sets argv to the command line of the I-th program.
+argv_of() {
+  case ${kinds[$1]} in
+    program) argv=("$program") ;;
+    texts) argv=("$text_floor" "$texts") ;;
+    widgets) argv=("$text_floor" "$texts" --widgets) ;;
+    bare) argv=("$bare") ;;
+  esac
+}
+
+# One run of each first, so that none is timed with a cold disk cache.
+for i in "${!kinds[@]}"; do
+  argv_of "$i"
+  startup_us "${argv[@]}" >/dev/null
 done
-program_ms=$(printf '%s\n' "${program_times[@]}" | median)
-bare_ms=$(printf '%s\n' "${bare_times[@]}" | median)
-program_kib=$(peak_kib "$program")
-bare_kib=$(peak_kib "$bare")
+times=()
+for _ in $(seq "$runs"); do  # interleaved, so that a busy moment hits all
+  for i in "${!kinds[@]}"; do
+    argv_of "$i"
+    times[i]+="$(startup_us "${argv[@]}") "
+  done
+done
+ms=() kib=()
+for i in "${!kinds[@]}"; do
+  argv_of "$i"
+  ms[i]=$(printf '%s\n' ${times[i]} | median)
+  kib[i]=$(peak_kib "${argv[@]}")
+done
+last=$(( ${#kinds[@]} - 1 ))
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 verdict() { awk -v r="$1" -v goal="$2" 'BEGIN { print (r <= goal) ? "met" : "missed" }'; }
-start_ratio=$(ratio "$program_ms" "$bare_ms")
-memory_ratio=$(ratio "$program_kib" "$bare_kib")
-echo "startup_bench: median of $runs runs each, offscreen"
-printf '  %-26s %12s %12s %8s\n' "" "program" "bare window" "ratio"
-printf '  %-26s %9.1f ms %9.1f ms %8s\n' "start to first paint" \
-  "$(awk -v v="$program_ms" 'BEGIN { print v / 1000 }')" "$(awk -v v="$bare_ms" 'BEGIN { print v / 1000 }')" "$start_ratio"
-printf '  %-26s %8d KiB %8d KiB %8s\n' "peak resident memory" "$program_kib" "$bare_kib" "$memory_ratio"
-echo "  goal: start-up at most 1.2 x the bare window: $(verdict "$start_ratio" 1.2)"
-echo "  goal: peak memory at most 1.15 x the bare window: $(verdict "$memory_ratio" 1.15)"
+echo "startup_bench: median of $runs interleaved runs each, offscreen; ratios to the bare window"
+printf '  %-28s %12s %7s %12s %7s\n' "" "first paint" "ratio" "peak memory" "ratio"
+for i in "${!kinds[@]}"; do
+  printf '  %-28s %9.1f ms %7s %8d KiB %7s\n' "${labels[i]}" "$(awk -v v="${ms[i]}" 'BEGIN { print v / 1000 }')" \
+    "$(ratio "${ms[i]}" "${ms[last]}")" "${kib[i]}" "$(ratio "${kib[i]}" "${kib[last]}")"
+done
+echo "  goal: start-up at most 1.2 x the bare window: $(verdict "$(ratio "${ms[0]}" "${ms[last]}")" 1.2)"
+echo "  goal: peak memory at most 1.15 x the bare window: $(verdict "$(ratio "${kib[0]}" "${kib[last]}")" 1.15)"

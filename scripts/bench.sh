@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Every timing and memory figure of the program, from a Release build in
 # build-bench: the engine per event, the window per click, start-up and peak
-# memory beside a bare window. Prints the machine first. Figures are printed
-# and read against their goals; no figure fails the run.
+# memory beside a bare window and beside the floor under them (the window's
+# texts alone, and with an empty widget per control). Prints the machine
+# first. Figures are printed and read against their goals; no figure fails
+# the run.
 #
 # scripts/bench.sh [--clicks N] [--runs N]
 set -euo pipefail
@@ -20,7 +22,7 @@ done
 
 scripts/deps.sh time
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DCINDRAL_TESTS=OFF -DCINDRAL_BENCH=ON >/dev/null
-nice cmake --build build-bench -j2 --target cindral engine_bench window_bench bare_window >/dev/null
+nice cmake --build build-bench -j2 --target cindral engine_bench window_bench bare_window window_texts text_floor >/dev/null
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), $(uname -sr)"
 echo
@@ -29,4 +31,4 @@ echo
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)} \
   build-bench/window_bench "$clicks" 2> >(grep -v 'does not support' >&2)
 echo
-bench/startup_bench.sh build-bench/cindral build-bench/bare_window "$runs"
+bench/startup_bench.sh build-bench/cindral build-bench/bare_window "$runs" build-bench/window_texts build-bench/text_floor

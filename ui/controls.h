@@ -173,6 +173,8 @@ class SheetFrame : public QWidget {
   SheetFrame(const QString& caption, const QFont& captionFont, const QColor& captionColour, QWidget* parent);
 
   const QString& title() const { return caption_; }
+  const QFont& titleFont() const { return captionFont_; }
+  const QColor& titleColour() const { return captionColour_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
