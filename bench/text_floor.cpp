@@ -68,10 +68,7 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   QApplication app(argc, argv);
-  QFont font(QString::fromLatin1(cindral::kFontFamily));
-  font.setPointSizeF(cindral::kDefaultPointSize);
-  font.setStyleStrategy(QFont::PreferAntialias);
-  QApplication::setFont(font);
+  QApplication::setFont(cindral::WindowFont());
 
   QFile file(QString::fromLocal8Bit(argv[1]));
   if (!file.open(QIODevice::ReadOnly)) {
@@ -87,9 +84,7 @@ int main(int argc, char* argv[]) {
       continue;
     }
     if (c.size() != 9) continue;
-    QFont textFont = font;
-    textFont.setPointSizeF(c[4].toDouble());
-    textFont.setWeight(static_cast<QFont::Weight>(c[5].toInt()));
+    const QFont textFont = cindral::WindowFont(c[4].toDouble(), c[5].toInt() >= QFont::Bold);
     window.texts.push_back({QRect(c[0].toInt(), c[1].toInt(), c[2].toInt(), c[3].toInt()), textFont, c[6].toInt(),
                             QColor::fromRgb(c[7].toUInt()), Unescaped(c[8])});
   }

@@ -50,9 +50,7 @@ int main(int argc, char* argv[]) {
   for (QWidget* w : widgets) {
     const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
     if (const auto* frame = dynamic_cast<cindral::SheetFrame*>(w)) {
-      const QFontMetrics metrics(frame->titleFont());
-      const QRect title(6, 0, metrics.horizontalAdvance(frame->title()) + 4, metrics.height());
-      put(*frame, title, frame->titleFont(), Qt::AlignCenter, frame->titleColour(), frame->title());
+      put(*frame, frame->TitleRect(), frame->titleFont(), Qt::AlignCenter, frame->titleColour(), frame->title());
     } else if (const auto* label = qobject_cast<QLabel*>(w)) {
       const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
       put(*label, label->contentsRect(), label->font(), static_cast<int>(label->alignment()) | wrap,

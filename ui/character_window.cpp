@@ -29,14 +29,6 @@ const QColor kLightGrey(192, 192, 192);
 // The caption of a box that cannot be ticked just now.
 const QColor kDimmedGrey(128, 128, 128);
 
-QFont WindowFont(double pointSize = kDefaultPointSize, bool bold = false) {
-  QFont font(QString::fromLatin1(kFontFamily));
-  font.setPointSizeF(pointSize);
-  font.setBold(bold);
-  font.setStyleStrategy(QFont::PreferAntialias);
-  return font;
-}
-
 QRect ToQRect(const Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
 
 // The window's own colours: black behind green text. Labels draw on the

@@ -305,6 +305,11 @@ SheetFrame::SheetFrame(const QString& caption, const QFont& captionFont, const Q
   setAccessibleName(caption);
 }
 
+QRect SheetFrame::TitleRect() const {
+  const QFontMetrics metrics(captionFont_);
+  return QRect(6, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
+}
+
 void SheetFrame::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
@@ -313,8 +318,7 @@ void SheetFrame::paintEvent(QPaintEvent*) {
   const int edge = metrics.height() / 2;
   painter.setPen(QColor(128, 128, 128));
   painter.drawRect(QRect(0, edge, width() - 1, height() - edge - 1));
-  const int textWidth = metrics.horizontalAdvance(caption_);
-  const QRect caption(6, 0, textWidth + 4, metrics.height());
+  const QRect caption = TitleRect();
   painter.fillRect(caption, Qt::black);
   painter.setPen(captionColour_);
   painter.drawText(caption, Qt::AlignCenter, caption_);

@@ -175,6 +175,8 @@ class SheetFrame : public QWidget {
   const QString& title() const { return caption_; }
   const QFont& titleFont() const { return captionFont_; }
   const QColor& titleColour() const { return captionColour_; }
+  // Where the title stands, on a gap in the top edge.
+  QRect TitleRect() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
