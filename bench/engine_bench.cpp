@@ -9,11 +9,11 @@
 //
 // engine_bench [events] [seed]
 
+#include <malloc.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <malloc.h>
 
 #include <cstddef>
 #include <map>
@@ -119,8 +119,7 @@ void TimeHistory(const std::vector<Event>& events, std::size_t every) {
     }
   }
   const Figures p = FiguresOf(played), u = FiguresOf(undos), r = FiguresOf(redos);
-  std::printf("history: %zu events played through it, all undone and redone every %zu events\n", events.size(),
-              every);
+  std::printf("history: %zu events played through it, all undone and redone every %zu events\n", events.size(), every);
   std::printf("  per event through the history: median %.2f us, 99th percentile %.2f us\n", p.median / 1000,
               p.p99 / 1000);
   std::printf("  per undo (%zu): median %.2f us, 99th percentile %.2f us, slowest %.2f us\n", undos.size(),
@@ -146,8 +145,8 @@ void MeasureHistory(const char* what, const std::vector<Event>& events) {
   const std::size_t before = heapLive;
   history.reset();
   const std::size_t heap = before - heapLive + sizeof(cindral::History);
-  std::printf("  %s: %zu steps after %zu events: %.1f KiB by its own count, %.1f KiB of heap and object (%s)\n",
-              what, steps, played, static_cast<double>(counted) / 1024, static_cast<double>(heap) / 1024,
+  std::printf("  %s: %zu steps after %zu events: %.1f KiB by its own count, %.1f KiB of heap and object (%s)\n", what,
+              steps, played, static_cast<double>(counted) / 1024, static_cast<double>(heap) / 1024,
               heap <= 1024 * 1024 ? "within 1 MiB" : "over 1 MiB");
 }
 
@@ -186,8 +185,8 @@ int main(int argc, char** argv) {
   std::printf("engine_bench: %ld events, seed %llu\n", count, static_cast<unsigned long long>(seed));
   std::printf("  per event: median %.2f us, 99th percentile %.2f us, slowest %.2f us, mean %.2f us\n",
               all.median / 1000, all.p99 / 1000, all.max / 1000, all.mean / 1000);
-  std::printf("  %.0f events per second (%.3f s in all, timing included)\n",
-              static_cast<double>(count) / totalSeconds, totalSeconds);
+  std::printf("  %.0f events per second (%.3f s in all, timing included)\n", static_cast<double>(count) / totalSeconds,
+              totalSeconds);
   std::printf("  %-12s %8s %10s %10s %10s\n", "kind", "events", "median us", "p99 us", "mean us");
   for (const auto& [kind, times] : byKind) {
     const Figures f = FiguresOf(times);

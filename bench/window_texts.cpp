@@ -56,11 +56,11 @@ int main(int argc, char* argv[]) {
       put(*label, label->contentsRect(), label->font(), static_cast<int>(label->alignment()) | wrap,
           label->palette().color(group, label->foregroundRole()), label->text());
     } else if (const auto* button = qobject_cast<QAbstractButton*>(w)) {
-      put(*button, button->rect(), button->font(), Qt::AlignCenter, button->palette().color(group, QPalette::ButtonText),
-          button->text());
+      put(*button, button->rect(), button->font(), Qt::AlignCenter,
+          button->palette().color(group, QPalette::ButtonText), button->text());
     } else if (const auto* line = qobject_cast<QLineEdit*>(w)) {
-      put(*line, line->rect(), line->font(), Qt::AlignLeft | Qt::AlignVCenter, line->palette().color(group, QPalette::Text),
-          line->text());
+      put(*line, line->rect(), line->font(), Qt::AlignLeft | Qt::AlignVCenter,
+          line->palette().color(group, QPalette::Text), line->text());
     }
   }
   return out.status() == QTextStream::Ok && file.flush() ? 0 : 1;

@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
   // shown blurred or refused by the desktop.
   const int size = QString::fromLocal8Bit(argv[3]).toInt();
   if (image.width() != size || image.height() != size) {
-    std::fprintf(stderr, "%s: %s is %dx%d, expected %dx%d\n", argv[0], argv[1], image.width(),
-                 image.height(), size, size);
+    std::fprintf(stderr, "%s: %s is %dx%d, expected %dx%d\n", argv[0], argv[1], image.width(), image.height(), size,
+                 size);
     return 1;
   }
   if (!image.convertToFormat(QImage::Format_ARGB32).save(QString::fromLocal8Bit(argv[2]), "PNG")) {

@@ -34,7 +34,8 @@ constexpr std::array<Control, kControlCount> kControls = [] {
   for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
     controls[n++] = {kStatButtons[i].name, ControlKind::StatButton, static_cast<std::uint8_t>(i)};
   }
-  for (std::size_t i = 0; i < kBoxCount; ++i) controls[n++] = {kBoxNames[i], ControlKind::Box, static_cast<std::uint8_t>(i)};
+  for (std::size_t i = 0; i < kBoxCount; ++i)
+    controls[n++] = {kBoxNames[i], ControlKind::Box, static_cast<std::uint8_t>(i)};
   for (std::size_t i = 0; i < kCaptionCount; ++i) {
     controls[n++] = {kCaptionControls[i], ControlKind::Caption, static_cast<std::uint8_t>(i)};
   }

@@ -21,7 +21,7 @@ enum class ControlKind : std::uint8_t {
 struct Control {
   std::string_view name;  // the control's name, as its widget carries it
   ControlKind kind;
-  std::uint8_t index;     // the button's row, the box or the help text's row
+  std::uint8_t index;  // the button's row, the box or the help text's row
 };
 
 // Every control that reacts to a click: 14 buttons, 47 boxes, 65 captions,

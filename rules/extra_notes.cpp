@@ -47,8 +47,7 @@ constexpr std::array<NoteLine, kTraitCount> kNoteLines = {{
 }};
 // clang-format on
 
-static_assert(InKeyOrder(kNoteLines, [](const NoteLine& l) { return l.trait; }),
-              "the note lines stand in trait order");
+static_assert(InKeyOrder(kNoteLines, [](const NoteLine& l) { return l.trait; }), "the note lines stand in trait order");
 
 }  // namespace
 

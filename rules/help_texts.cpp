@@ -248,9 +248,11 @@ constexpr bool InSecondaryStatOrder() {
 static_assert(InSecondaryStatOrder(), "the secondary statistics' texts stand in their order");
 
 constexpr std::string_view kTagsLeftText =
-    "This is the number of Tag Skils you can pick for your character. A tagged skill increase twice as fast as a normal skill.";
+    "This is the number of Tag Skils you can pick for your character. A tagged skill increase twice as fast as a "
+    "normal skill.";
 constexpr std::string_view kTagsCounterText =
-    "This is the number of Tag Skils you can pick for your character. A tagged skill increase twice as fast as a normal skill. This indicates the number of tags left";
+    "This is the number of Tag Skils you can pick for your character. A tagged skill increase twice as fast as a "
+    "normal skill. This indicates the number of tags left";
 constexpr std::string_view kAboutText =
     "Cindral PnP Character Generator v1.0 by the Cindral PnP team. Suggestions and error "
     "reports are welcome: please write to us through the project’s issue tracker.";
@@ -270,11 +272,14 @@ constexpr std::array<std::string_view, kCaptionCount> kCaptionTexts = [] {
 
 }  // namespace
 
-std::string_view CaptionText(std::size_t index) { return index < kCaptionCount ? kCaptionTexts[index] : std::string_view{}; }
+std::string_view CaptionText(std::size_t index) {
+  return index < kCaptionCount ? kCaptionTexts[index] : std::string_view{};
+}
 
 std::string_view HelpFor(std::string_view control) {
   const auto at = std::find(kCaptionControls.begin(), kCaptionControls.end(), control);
-  return at == kCaptionControls.end() ? std::string_view{} : kCaptionTexts[static_cast<std::size_t>(at - kCaptionControls.begin())];
+  return at == kCaptionControls.end() ? std::string_view{}
+                                      : kCaptionTexts[static_cast<std::size_t>(at - kCaptionControls.begin())];
 }
 
 std::string_view TraitHelp(Trait trait) { return kTraitTexts[Index(trait)].text; }

@@ -47,8 +47,7 @@ inline constexpr std::array<RaceRow, kRaceCount> kRaceRows = {{
 }};
 // clang-format on
 
-static_assert(InKeyOrder(kRaceRows, [](const RaceRow& r) { return r.race; }),
-              "the race rows are indexed by race");
+static_assert(InKeyOrder(kRaceRows, [](const RaceRow& r) { return r.race; }), "the race rows are indexed by race");
 
 // The drop-down's list: the race names, kept sorted.
 inline constexpr std::array<std::string_view, kRaceCount> kRaceList = [] {

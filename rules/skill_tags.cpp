@@ -10,9 +10,9 @@ namespace {
 
 // The order in which the tag boxes are reset and enabled.
 constexpr std::array<Box, kSkillCount> kTagBoxOrder = {
-    Box::barter, Box::smallguns, Box::bigguns, Box::energyweapons, Box::unarmed, Box::melee, Box::throwing,
-    Box::firstaid, Box::doctor, Box::pilot, Box::sneak, Box::lockpick, Box::steal, Box::traps, Box::science,
-    Box::repair, Box::speech, Box::gambling, Box::outdoorsman,
+    Box::barter,   Box::smallguns, Box::bigguns, Box::energyweapons, Box::unarmed,     Box::melee, Box::throwing,
+    Box::firstaid, Box::doctor,    Box::pilot,   Box::sneak,         Box::lockpick,    Box::steal, Box::traps,
+    Box::science,  Box::repair,    Box::speech,  Box::gambling,      Box::outdoorsman,
 };
 
 inline constexpr int kTagsPerCharacter = 3;

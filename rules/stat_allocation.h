@@ -35,8 +35,7 @@ inline constexpr std::array<RaceLimits, kRaceCount> kRaceLimits = {{
 }};
 // clang-format on
 
-static_assert(InKeyOrder(kRaceLimits, [](const RaceLimits& r) { return r.race; }),
-              "the limits are indexed by race");
+static_assert(InKeyOrder(kRaceLimits, [](const RaceLimits& r) { return r.race; }), "the limits are indexed by race");
 
 // The fourteen "+" and "-" buttons: one rule, each button's statistic and
 // direction.

@@ -23,10 +23,10 @@ struct DirectChange {
 
 // What a trait's handling recomputes after its direct changes.
 enum class Recompute : std::uint8_t {
-  Standard,     // UpdateTraitBoxes, UpdateExtraNotes, UpdateSecondaryStats
-  SkillsOnly,   // UpdateTraitBoxes, UpdateExtraNotes, UpdateSkills
-  NotesFirst,   // UpdateExtraNotes, UpdateTraitBoxes, UpdateSecondaryStats
-  BloodyMess,   // as Standard, UpdateTraitBoxes only at certain counts
+  Standard,    // UpdateTraitBoxes, UpdateExtraNotes, UpdateSecondaryStats
+  SkillsOnly,  // UpdateTraitBoxes, UpdateExtraNotes, UpdateSkills
+  NotesFirst,  // UpdateExtraNotes, UpdateTraitBoxes, UpdateSecondaryStats
+  BloodyMess,  // as Standard, UpdateTraitBoxes only at certain counts
 };
 
 struct TraitEffect {

@@ -66,8 +66,7 @@ double NumberFromText(std::string_view text) {
   double value = 0;
   const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (ec == std::errc::result_out_of_range) {
-    return number.front() == '-' ? -std::numeric_limits<double>::infinity()
-                                 : std::numeric_limits<double>::infinity();
+    return number.front() == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
   }
   return value;
 }

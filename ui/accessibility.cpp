@@ -240,7 +240,8 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
       QWidget* widget = ControlNamed(window_, p.name);
       if (!box || !widget) continue;
       QLabel* value = nullptr;
-      if (IsTagBox(*box)) value = qobject_cast<QLabel*>(ControlNamed(window_, NameOf(kSkills[Index(SkillOf(*box))].value)));
+      if (IsTagBox(*box))
+        value = qobject_cast<QLabel*>(ControlNamed(window_, NameOf(kSkills[Index(SkillOf(*box))].value)));
       boxes_.push_back({*box, widget, ControlNamed(window_, CaptionOf(p.name)), CaptionText(window_, p.name),
                         HelpFor(CaptionOf(p.name)), value});
     }
@@ -253,15 +254,18 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
       // its box's reason too, so it is described after every event.
       if (!FindBox(p.names) && !HelpFor(p.name).empty()) SetDescription(w, Q(HelpFor(p.name)));
       const auto field = FindField(p.name);
-      if (auto* label = qobject_cast<QLabel*>(w); label && field) values_.push_back({label, ValueCaption(*field, p.name)});
+      if (auto* label = qobject_cast<QLabel*>(w); label && field)
+        values_.push_back({label, ValueCaption(*field, p.name)});
     }
 
     // A click on a caption, on the counter `tags` or on About says the text
     // it puts into the panel, once the window shows it.
     for (const std::string_view name : kCaptionControls) {
       QWidget* w = ControlNamed(window_, name);
-      if (auto* caption = qobject_cast<ClickLabel*>(w)) connect(caption, &ClickLabel::clicked, this, [this] { SayInformation(); });
-      if (auto* about = qobject_cast<QPushButton*>(w)) connect(about, &QPushButton::clicked, this, [this] { SayInformation(); });
+      if (auto* caption = qobject_cast<ClickLabel*>(w))
+        connect(caption, &ClickLabel::clicked, this, [this] { SayInformation(); });
+      if (auto* about = qobject_cast<QPushButton*>(w))
+        connect(about, &QPushButton::clicked, this, [this] { SayInformation(); });
     }
   }
 
@@ -273,7 +277,8 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
       SetDescription(b.widget, Q(ButtonReason(sheet, b.button)));
     }
     for (const BoxSpeech& b : boxes_) {
-      SetName(b.widget, b.value ? b.captionText + QLatin1Char(' ') + b.value->text() + QStringLiteral(", tag") : b.captionText);
+      SetName(b.widget,
+              b.value ? b.captionText + QLatin1Char(' ') + b.value->text() + QStringLiteral(", tag") : b.captionText);
       const QString description = ReasonThenRule(DisabledReason(sheet, b.box), b.rule);
       SetDescription(b.widget, description);
       SetDescription(b.caption, description);

@@ -110,8 +110,7 @@ QString CharacterHtml(const Sheet& sheet) {
     html += HeadingRow(section.title);
     for (const Line& line : section.lines) {
       html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td>%3</td></tr>\n")
-                  .arg(Escaped(line.caption), Escaped(line.value),
-                       line.tagged ? QStringLiteral("tagged") : QString());
+                  .arg(Escaped(line.caption), Escaped(line.value), line.tagged ? QStringLiteral("tagged") : QString());
     }
     if (&section == &sections.front()) {
       html += HeadingRow(QStringLiteral("Traits"));

@@ -43,15 +43,10 @@ void SetTextColour(QWidget& widget, const QColor& colour) {
 void ApplyLook(QLabel& label, Look look, const QFont& bold) {
   switch (look) {
     case Look::GreenOnBlack:
-    case Look::GreenTransparent:
-      break;
+    case Look::GreenTransparent: break;
     case Look::WhiteOnBlack:
-    case Look::WhiteTransparent:
-      SetTextColour(label, kWhite);
-      break;
-    case Look::BoldGreenOnBlack:
-      label.setFont(bold);
-      break;
+    case Look::WhiteTransparent: SetTextColour(label, kWhite); break;
+    case Look::BoldGreenOnBlack: label.setFont(bold); break;
     case Look::Panel: {
       // Dark text on light grey, wrapped at word boundaries, from the top
       // left; what does not fit is cut off.

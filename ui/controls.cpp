@@ -30,9 +30,8 @@ constexpr QRgb kTypedRaceText = qRgb(128, 0, 0);
 // scale, colours and font.
 size_t ImageHash(const QWidget& widget, int kind, const QStyleOptionButton& option) {
   const QFont& font = widget.font();
-  return qHashMulti(0, kind, static_cast<int>(option.state), widget.width(), widget.height(),
-                    widget.devicePixelRatio(), widget.palette().cacheKey(), font.family(), font.pointSizeF(),
-                    font.weight(), option.text);
+  return qHashMulti(0, kind, static_cast<int>(option.state), widget.width(), widget.height(), widget.devicePixelRatio(),
+                    widget.palette().cacheKey(), font.family(), font.pointSizeF(), font.weight(), option.text);
 }
 
 // Draws a control into an image kept for every widget that would draw the
@@ -227,8 +226,7 @@ bool NotesBox::event(QEvent* event) {
       }
       return handled;
     }
-    default:
-      break;
+    default: break;
   }
   return QPlainTextEdit::event(event);
 }
@@ -283,11 +281,8 @@ void RaceBox::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-      MoveToTheRaceShown();
-      break;
-    default:
-      break;
+    case Qt::Key_PageDown: MoveToTheRaceShown(); break;
+    default: break;
   }
   QComboBox::keyPressEvent(event);
 }
@@ -299,8 +294,7 @@ void RaceBox::paintEvent(QPaintEvent* event) {
   PaintFocusRing(painter, rect());
 }
 
-SheetFrame::SheetFrame(const QString& caption, const QFont& captionFont, const QColor& captionColour,
-                       QWidget* parent)
+SheetFrame::SheetFrame(const QString& caption, const QFont& captionFont, const QColor& captionColour, QWidget* parent)
     : QWidget(parent), caption_(caption), captionFont_(captionFont), captionColour_(captionColour) {
   setAccessibleName(caption);
 }

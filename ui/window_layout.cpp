@@ -122,8 +122,8 @@ constexpr const CaptionedField& CounterOf(Field field) {
   return kCounters.front();
 }
 
-constexpr std::size_t kLabelCount = 2 * kStatCount + 2 * kSecondaryStatCount + kTraitCount + 2 * kSkillCount +
-                                    2 * std::size(kCounterPlaces) + 1;
+constexpr std::size_t kLabelCount =
+    2 * kStatCount + 2 * kSecondaryStatCount + kTraitCount + 2 * kSkillCount + 2 * std::size(kCounterPlaces) + 1;
 
 // Every label, in the order they stand. Counters follow their frame's rows.
 constexpr std::array<LabelPlace, kLabelCount> kLabels = [] {
@@ -139,30 +139,34 @@ constexpr std::array<LabelPlace, kLabelCount> kLabels = [] {
   };
   for (const StatRow& row : kStatRows) {
     const StatInfo& stat = kStats[Index(row.stat)];
-    labels[n++] = {stat.captionLabel, Frame::PrimaryStats, {8, row.top, 25, 17}, stat.caption,
-                   Look::BoldGreenOnBlack, false, NameOf(stat.field)};
+    labels[n++] = {stat.captionLabel, Frame::PrimaryStats,    {8, row.top, 25, 17},
+                   stat.caption,      Look::BoldGreenOnBlack, false,
+                   NameOf(stat.field)};
     labels[n++] = {NameOf(stat.field), Frame::PrimaryStats, {40, row.top, 17, 17}, "", Look::GreenOnBlack, false, ""};
   }
   counter(Field::chpoint);
   for (const SecondaryRow& row : kSecondaryRows) {
     for (const CaptionedField& stat : kSecondaryStats) {
       if (stat.field != row.field) continue;
-      labels[n++] = {stat.captionLabel, Frame::SecondaryStats, {8, row.top, row.captionWidth, 17}, stat.caption,
-                     Look::GreenOnBlack, false, NameOf(stat.field)};
-      labels[n++] = {NameOf(stat.field), Frame::SecondaryStats, {120, row.top, 25, 17}, "", Look::GreenTransparent,
-                     true, ""};
+      labels[n++] = {stat.captionLabel, Frame::SecondaryStats, {8, row.top, row.captionWidth, 17},
+                     stat.caption,      Look::GreenOnBlack,    false,
+                     NameOf(stat.field)};
+      labels[n++] = {
+          NameOf(stat.field), Frame::SecondaryStats, {120, row.top, 25, 17}, "", Look::GreenTransparent, true, ""};
     }
   }
   for (const TraitRow& row : kTraitRows) {
     const TraitInfo& trait = kTraits[Index(row.trait)];
-    labels[n++] = {trait.captionLabel, Frame::Traits, {32, row.top, row.captionWidth, 17}, trait.caption,
-                   Look::GreenTransparent, false, NameOf(trait.box)};
+    labels[n++] = {trait.captionLabel, Frame::Traits,          {32, row.top, row.captionWidth, 17},
+                   trait.caption,      Look::GreenTransparent, false,
+                   NameOf(trait.box)};
   }
   counter(Field::traits);
   for (const SkillRow& row : kSkillRows) {
     const SkillInfo& skill = kSkills[Index(row.skill)];
-    labels[n++] = {skill.captionLabel, Frame::Skills, {24, row.top, row.captionWidth, 17}, skill.caption,
-                   Look::GreenOnBlack, false, NameOf(skill.box)};
+    labels[n++] = {skill.captionLabel, Frame::Skills,      {24, row.top, row.captionWidth, 17},
+                   skill.caption,      Look::GreenOnBlack, false,
+                   NameOf(skill.box)};
     labels[n++] = {NameOf(skill.value), Frame::Skills, {112, row.top, 25, 17}, "", Look::GreenOnBlack, true, ""};
   }
   counter(Field::tags);
@@ -186,8 +190,10 @@ constexpr std::array<ControlPlace, 2 * kStatCount + 1> kButtons = [] {
 constexpr std::array<ControlPlace, kBoxCount> kBoxes = [] {
   std::array<ControlPlace, kBoxCount> boxes{};
   std::size_t n = 0;
-  for (const TraitRow& row : kTraitRows) boxes[n++] = {NameOf(TraitBox(row.trait)), Frame::Traits, {8, row.top, 17, 17}, ""};
-  for (const SkillRow& row : kSkillRows) boxes[n++] = {NameOf(TagBox(row.skill)), Frame::Skills, {8, row.top, 17, 17}, ""};
+  for (const TraitRow& row : kTraitRows)
+    boxes[n++] = {NameOf(TraitBox(row.trait)), Frame::Traits, {8, row.top, 17, 17}, ""};
+  for (const SkillRow& row : kSkillRows)
+    boxes[n++] = {NameOf(TagBox(row.skill)), Frame::Skills, {8, row.top, 17, 17}, ""};
   return boxes;
 }();
 

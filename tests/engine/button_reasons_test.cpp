@@ -100,8 +100,8 @@ TEST(ButtonReasons, ATypedRaceThatNamesNoRaceRefusesEveryButton) {
 // press leaves its statistic and the pool as they were.
 TEST(ButtonReasons, AReasonIsGivenExactlyWhenAPressIsRefused) {
   std::mt19937 random(20240611);
-  for (const char* race : {"Human", "Ghoul", "Super-Mutant", "Half-Mutant", "Deathclaw", "Gray Deathclaw", "Dog",
-                           "Robot"}) {
+  for (const char* race :
+       {"Human", "Ghoul", "Super-Mutant", "Half-Mutant", "Deathclaw", "Gray Deathclaw", "Dog", "Robot"}) {
     Player player(race);
     int refused = 0;
     for (int press = 0; press < 400; ++press) {
@@ -113,8 +113,8 @@ TEST(ButtonReasons, AReasonIsGivenExactlyWhenAPressIsRefused) {
       const std::string pool = player["chpoint"];
       player.Click(button);
       const bool moved = player[stat] != value || player["chpoint"] != pool;
-      EXPECT_EQ(moved, reason.empty()) << race << ": " << button << " at " << stat << " " << value << ", pool "
-                                       << pool << ", said \"" << reason << '"';
+      EXPECT_EQ(moved, reason.empty()) << race << ": " << button << " at " << stat << " " << value << ", pool " << pool
+                                       << ", said \"" << reason << '"';
       if (!moved) ++refused;
     }
     EXPECT_GT(refused, 0) << race << ": no press was refused, so the check saw only one side";

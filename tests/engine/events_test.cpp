@@ -59,10 +59,10 @@ TEST(Events, OtherControlsDoNotReact) {
   human.Toggle("gifted");
   human.Click("Label12");
   const Snapshot before = human.Take();
-  for (const char* name : {"st", "ST", "intel", "chpoint", "Char Points", "traits", "Traits Left", "Label75",
-                           "Label5", "Label95", "Label3", "hp", "sma", "info", "extra", "race", "Name",
-                           "Primary Stats", "", "label94", "Label94 ", "tags ", "stplus", "STPLU", "stplu ",
-                           "command1"}) {
+  for (const char* name :
+       {"st",      "ST",      "intel",    "chpoint", "Char Points", "traits", "Traits Left", "Label75", "Label5",
+        "Label95", "Label3",  "hp",       "sma",     "info",        "extra",  "race",        "Name",    "Primary Stats",
+        "",        "label94", "Label94 ", "tags ",   "stplus",      "STPLU",  "stplu ",      "command1"}) {
     EXPECT_FALSE(human.engine().Click(name)) << '"' << name << '"';
     EXPECT_FALSE(FindControl(name).has_value()) << '"' << name << '"';
   }
@@ -162,8 +162,14 @@ const State kStates[] = {
        p.Click("agmin");
        Toggles(p, {"gifted", "finesse", "doctor", "sneak"});
      }},
-    {"HumanGoodNatured", [](Player& p) { Toggles(p, {"goodnature", "techwizard", "firstaid"}); }},
-    {"HumanGoodNaturedOnly", [](Player& p) { Toggles(p, {"goodnature", "skilled", "skilled", "unarmed", "speech"}); }},
+    {"HumanGoodNatured",
+     [](Player& p) {
+       Toggles(p, {"goodnature", "techwizard", "firstaid"});
+     }},
+    {"HumanGoodNaturedOnly",
+     [](Player& p) {
+       Toggles(p, {"goodnature", "skilled", "skilled", "unarmed", "speech"});
+     }},
     {"MutantHamFistedNoTag",
      [](Player& p) {
        p.Pick("Super-Mutant");

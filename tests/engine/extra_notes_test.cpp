@@ -85,11 +85,16 @@ TEST(ExtraNotes, LinesFollowTraitOrderNotTheTicks) {
     const char* earlier;  // in trait order
   };
   const Case cases[] = {
-      {"Robot", "tightnuts", "betasoft", "tightnuts"},      {"Robot", "betasoft", "tightnuts", "tightnuts"},
-      {"Robot", "empshield", "targetcomp", "targetcomp"},   {"Robot", "betasoft", "bruiser", "bruiser"},
-      {"Human", "jinx", "fastmet", "fastmet"},              {"Human", "techwizard", "fastmet", "fastmet"},
-      {"Ghoul", "fearthereap", "fastmet", "fastmet"},       {"Gray Deathclaw", "gifted", "fastmet", "fastmet"},
-      {"Gray Deathclaw", "rabid", "domesticated", "domesticated"}, {"Super-Mutant", "hamfist", "vatskin", "vatskin"},
+      {"Robot", "tightnuts", "betasoft", "tightnuts"},
+      {"Robot", "betasoft", "tightnuts", "tightnuts"},
+      {"Robot", "empshield", "targetcomp", "targetcomp"},
+      {"Robot", "betasoft", "bruiser", "bruiser"},
+      {"Human", "jinx", "fastmet", "fastmet"},
+      {"Human", "techwizard", "fastmet", "fastmet"},
+      {"Ghoul", "fearthereap", "fastmet", "fastmet"},
+      {"Gray Deathclaw", "gifted", "fastmet", "fastmet"},
+      {"Gray Deathclaw", "rabid", "domesticated", "domesticated"},
+      {"Super-Mutant", "hamfist", "vatskin", "vatskin"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.race) + ": " + c.first + " then " + c.second);
@@ -115,7 +120,8 @@ TEST(ExtraNotes, EveryLineStandsInItsPlace) {
   // Odd places first, then even ones.
   Player mixed("Robot");
   for (std::size_t start : {1u, 0u}) {
-    for (std::size_t t = start; t < kTraitOrder.size(); t += 2) mixed.sheet().SetState(Player::BoxNamed(kTraitOrder[t]), 1);
+    for (std::size_t t = start; t < kTraitOrder.size(); t += 2)
+      mixed.sheet().SetState(Player::BoxNamed(kTraitOrder[t]), 1);
   }
   EXPECT_EQ(mixed["extra"], expected);
 }

@@ -15,11 +15,28 @@ namespace {
 
 TEST(NumberText, WritesWholeNumbersBareFractionsShort) {
   const std::vector<std::pair<double, std::string>> cases = {
-      {5, "5"},          {-1, "-1"},         {0, "0"},          {-0.0, "0"},       {175, "175"},
-      {-2, "-2"},        {40, "40"},         {-16, "-16"},      {110, "110"},      {123456789012, "123456789012"},
-      {1e15, "1000000000000000"},            {0.5, "0.5"},      {-2.25, "-2.25"},  {-0.25, "-0.25"},
-      {-0.5, "-0.5"},    {2.5, "2.5"},       {0.1, "0.1"},      {2.1, "2.1"},      {0.001, "0.001"},
-      {123456.75, "123456.75"},              {1e-5, "0.00001"}, {1.0 / 3, "0.333333333333333"},
+      {5, "5"},
+      {-1, "-1"},
+      {0, "0"},
+      {-0.0, "0"},
+      {175, "175"},
+      {-2, "-2"},
+      {40, "40"},
+      {-16, "-16"},
+      {110, "110"},
+      {123456789012, "123456789012"},
+      {1e15, "1000000000000000"},
+      {0.5, "0.5"},
+      {-2.25, "-2.25"},
+      {-0.25, "-0.25"},
+      {-0.5, "-0.5"},
+      {2.5, "2.5"},
+      {0.1, "0.1"},
+      {2.1, "2.1"},
+      {0.001, "0.001"},
+      {123456.75, "123456.75"},
+      {1e-5, "0.00001"},
+      {1.0 / 3, "0.333333333333333"},
       {-2.0 / 3, "-0.666666666666667"},
   };
   for (const auto& [number, text] : cases) EXPECT_EQ(TextFromNumber(number), text) << number;
@@ -27,17 +44,17 @@ TEST(NumberText, WritesWholeNumbersBareFractionsShort) {
 
 TEST(NumberText, ReadsBlanksAMinusDigitsAndAFraction) {
   const std::vector<std::pair<std::string, double>> cases = {
-      {"5", 5},     {"-3", -3},       {" 7 ", 7},   {"\t12", 12}, {"0", 0},   {"-0", 0}, {"175", 175},
-      {"0.5", 0.5}, {"-2.25", -2.25}, {"5.", 5},    {"0012", 12}, {"007", 7},
+      {"5", 5},     {"-3", -3},   {" 7 ", 7},       {"\t12", 12}, {"0", 0},     {"-0", 0},
+      {"175", 175}, {"0.5", 0.5}, {"-2.25", -2.25}, {"5.", 5},    {"0012", 12}, {"007", 7},
   };
   for (const auto& [text, number] : cases) EXPECT_EQ(NumberFromText(text), number) << '"' << text << '"';
 }
 
 TEST(NumberText, ReadsTheLeadingNumberOrZero) {
   const std::vector<std::pair<std::string, double>> cases = {
-      {"25%", 25}, {"-16%", -16}, {"30 %", 30}, {"0/40", 0}, {"0/0", 0},  {"12abc", 12}, {"1.5abc", 1.5},
-      {"1,5", 1},  {"", 0},       {"   ", 0},   {"abc", 0},  {"-", 0},    {"--5", 0},    {"%", 0},
-      {"%25", 0},  {"x5", 0},     {"Human", 0},
+      {"25%", 25},     {"-16%", -16}, {"30 %", 30}, {"0/40", 0}, {"0/0", 0},   {"12abc", 12},
+      {"1.5abc", 1.5}, {"1,5", 1},    {"", 0},      {"   ", 0},  {"abc", 0},   {"-", 0},
+      {"--5", 0},      {"%", 0},      {"%25", 0},   {"x5", 0},   {"Human", 0},
   };
   for (const auto& [text, number] : cases) EXPECT_EQ(NumberFromText(text), number) << '"' << text << '"';
 }
@@ -94,8 +111,8 @@ TEST(NumberText, KeepsItsSeparatorUnderADecimalCommaLocale) {
 }
 
 TEST(NumberText, WholePartIsTheLargestWholeNotAbove) {
-  const std::vector<std::pair<double, double>> cases = {{2.9, 2},   {-2.5, -3}, {3, 3},      {-3, -3},
-                                                        {5, 5},     {-1, -1},   {0.5, 0},    {-0.5, -1}};
+  const std::vector<std::pair<double, double>> cases = {{2.9, 2}, {-2.5, -3}, {3, 3},   {-3, -3},
+                                                        {5, 5},   {-1, -1},   {0.5, 0}, {-0.5, -1}};
   for (const auto& [x, whole] : cases) EXPECT_EQ(WholePart(x), whole) << x;
 }
 

@@ -25,35 +25,35 @@ namespace cindral::test {
 inline constexpr std::array<std::string_view, 7> kStatFields = {"st", "pe", "en", "ch", "intel", "ag", "lu"};
 
 // The fourteen statistic buttons.
-inline constexpr std::array<std::string_view, 14> kStatButtons = {
-    "stplu", "stmin", "peplu", "pemin", "enplu", "enmin", "chplu",
-    "chmin", "inplu", "inmin", "agplu", "agmin", "luplu", "lumin"};
+inline constexpr std::array<std::string_view, 14> kStatButtons = {"stplu", "stmin", "peplu", "pemin", "enplu",
+                                                                  "enmin", "chplu", "chmin", "inplu", "inmin",
+                                                                  "agplu", "agmin", "luplu", "lumin"};
 
 // The skills as the window lists them: the value fields and, in the same
 // order, the tag boxes.
-inline constexpr std::array<std::string_view, 19> kSkillValues = {
-    "sma", "big", "ene", "una", "mel", "thr", "fir", "doc", "sne", "loc",
-    "ste", "tra", "sci", "rep", "pil", "spe", "bar", "gam", "out"};
+inline constexpr std::array<std::string_view, 19> kSkillValues = {"sma", "big", "ene", "una", "mel", "thr", "fir",
+                                                                  "doc", "sne", "loc", "ste", "tra", "sci", "rep",
+                                                                  "pil", "spe", "bar", "gam", "out"};
 inline constexpr std::array<std::string_view, 19> kTagBoxes = {
-    "smallguns", "bigguns", "energyweapons", "unarmed", "melee",   "throwing", "firstaid",
-    "doctor",    "sneak",   "lockpick",      "steal",   "traps",   "science",  "repair",
+    "smallguns", "bigguns", "energyweapons", "unarmed",  "melee",      "throwing", "firstaid",
+    "doctor",    "sneak",   "lockpick",      "steal",    "traps",      "science",  "repair",
     "pilot",     "speech",  "barter",        "gambling", "outdoorsman"};
 
 // The trait boxes in trait order: the order in which they are cleared,
 // enabled and written into the notes.
 inline constexpr std::array<std::string_view, 28> kTraitOrder = {
-    "fastmet",    "bruiser",     "smallframe", "onehand",  "finesse",      "kamikaze", "heavyhand",
-    "fastshot",   "bloody",      "jinx",       "goodnature", "chemrel",    "chemres",  "nightperson",
-    "skilled",    "gifted",      "sexappeal",  "techwizard", "glowingone", "fearthereap", "vatskin",
-    "hamfist",    "domesticated", "rabid",     "tightnuts", "targetcomp",  "empshield", "betasoft"};
+    "fastmet",  "bruiser",      "smallframe", "onehand",    "finesse",    "kamikaze",    "heavyhand",
+    "fastshot", "bloody",       "jinx",       "goodnature", "chemrel",    "chemres",     "nightperson",
+    "skilled",  "gifted",       "sexappeal",  "techwizard", "glowingone", "fearthereap", "vatskin",
+    "hamfist",  "domesticated", "rabid",      "tightnuts",  "targetcomp", "empshield",   "betasoft"};
 
 // The seventeen secondary statistics, top to bottom.
 inline constexpr std::array<std::string_view, 17> kSecondaryFields = {
-    "hp", "ac", "md", "bd", "dres", "pres", "rres", "gres", "eres",
-    "ap", "carrywt", "hr", "cc", "seq", "skillrate", "perkrate", "hprate"};
+    "hp", "ac",      "md", "bd", "dres", "pres",      "rres",     "gres",  "eres",
+    "ap", "carrywt", "hr", "cc", "seq",  "skillrate", "perkrate", "hprate"};
 
 // Every field that holds a text: the fields above and these.
-inline constexpr std::array<std::string_view, 7> kOtherFields = {"race", "Name", "chpoint", "tags",
+inline constexpr std::array<std::string_view, 7> kOtherFields = {"race",   "Name",  "chpoint", "tags",
                                                                  "traits", "extra", "info"};
 
 // The two race notes.
@@ -68,16 +68,16 @@ inline constexpr std::string_view kDeathclawNote =
 // Deathclaw and Dog share one column.
 inline std::vector<std::string> TraitsClosedTo(std::string_view race) {
   if (race == "Human") {
-    return {"glowingone", "fearthereap", "vatskin", "hamfist", "domesticated",
+    return {"glowingone", "fearthereap", "vatskin",    "hamfist",   "domesticated",
             "rabid",      "tightnuts",   "targetcomp", "empshield", "betasoft"};
   }
   if (race == "Ghoul") {
-    return {"sexappeal", "vatskin", "hamfist", "domesticated", "rabid", "tightnuts", "targetcomp", "empshield",
-            "betasoft"};
+    return {"sexappeal", "vatskin",    "hamfist",   "domesticated", "rabid",
+            "tightnuts", "targetcomp", "empshield", "betasoft"};
   }
   if (race == "Super-Mutant") {
-    return {"sexappeal", "glowingone", "fearthereap", "domesticated", "rabid", "tightnuts", "targetcomp",
-            "empshield", "betasoft"};
+    return {"sexappeal", "glowingone", "fearthereap", "domesticated", "rabid",
+            "tightnuts", "targetcomp", "empshield",   "betasoft"};
   }
   if (race == "Half-Mutant") {
     return {"sexappeal", "glowingone", "fearthereap", "vatskin",   "hamfist", "domesticated",
@@ -88,7 +88,7 @@ inline std::vector<std::string> TraitsClosedTo(std::string_view race) {
             "fearthereap", "vatskin",  "hamfist",    "tightnuts", "targetcomp", "empshield",  "betasoft"};
   }
   if (race == "Robot") {
-    return {"fastmet", "fastshot", "goodnature", "chemrel", "chemres", "nightperson", "skilled", "gifted",
+    return {"fastmet",   "fastshot",   "goodnature",  "chemrel", "chemres", "nightperson",  "skilled", "gifted",
             "sexappeal", "glowingone", "fearthereap", "vatskin", "hamfist", "domesticated", "rabid"};
   }
   ADD_FAILURE() << "no race " << race;
@@ -98,9 +98,8 @@ inline std::vector<std::string> TraitsClosedTo(std::string_view race) {
 // Race texts a player can type that name no race: the whole text must match
 // a name of the list, letter case included.
 inline const std::vector<std::string> kTextsThatNameNoRace = {
-    "robot",         "",         std::string(10000, 'R'), "H\xC3\xBCman", "\xE4\xBA\xBA\xE9\x96\x93",
-    " Robot",        "Robot ",   "Human ",                "Gray deathclaw", "Super Mutant",
-    std::string("Robot\0", 6)};
+    "robot",  "",       std::string(10000, 'R'), "H\xC3\xBCman", "\xE4\xBA\xBA\xE9\x96\x93", " Robot",
+    "Robot ", "Human ", "Gray deathclaw",        "Super Mutant", std::string("Robot\0", 6)};
 
 // A printable label for a typed text in a failure message.
 inline std::string Shown(const std::string& text) {
@@ -205,8 +204,8 @@ class Player {
       const int before = Number(stat);
       Click(ButtonStem(stat) + (before < value ? "plu" : "min"));
       if (Number(stat) == before) {
-        ADD_FAILURE() << stat << " stays at " << before << " on its way to " << value << " (race \""
-                      << (*this)["race"] << "\", pool " << (*this)["chpoint"] << ")";
+        ADD_FAILURE() << stat << " stays at " << before << " on its way to " << value << " (race \"" << (*this)["race"]
+                      << "\", pool " << (*this)["chpoint"] << ")";
         return;
       }
     }
@@ -250,7 +249,7 @@ class Player {
 // wrong statistic shows: ST 1, PE 2, EN 3, CH 4, IN 6, AG 7, LU 8, pool 9.
 inline void MakeMixedHuman(Player& player) {
   player.Pick("Human");
-  const std::pair<std::string_view, int> stats[] = {{"st", 1}, {"pe", 2},    {"en", 3}, {"ch", 4},
+  const std::pair<std::string_view, int> stats[] = {{"st", 1},    {"pe", 2}, {"en", 3}, {"ch", 4},
                                                     {"intel", 6}, {"ag", 7}, {"lu", 8}};
   for (const auto& [stat, value] : stats) player.Set(stat, value);
   EXPECT_EQ(player["chpoint"], "9");

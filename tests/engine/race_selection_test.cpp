@@ -68,19 +68,31 @@ TEST_P(Start, ShowsItsRowAndDerivedValues) {
   player.Pick(r.race);
   player.sheet().SetObserver(nullptr);
 
-  for (std::size_t s = 0; s < kStatFields.size(); ++s) EXPECT_EQ(player[kStatFields[s]], std::to_string(r.stats[s])) << kStatFields[s];
+  for (std::size_t s = 0; s < kStatFields.size(); ++s)
+    EXPECT_EQ(player[kStatFields[s]], std::to_string(r.stats[s])) << kStatFields[s];
   const std::pair<const char*, std::string> shown[] = {
-      {"race", r.race},                         {"chpoint", std::to_string(r.pool)},
-      {"perkrate", std::to_string(r.perkRate)}, {"gres", r.gasRes},
-      {"eres", Percent(r.eres)},                {"hp", std::to_string(r.hp)},
-      {"ac", std::to_string(r.ac)},             {"md", std::to_string(r.md)},
-      {"bd", "0%"},                             {"dres", Percent(r.dres)},
-      {"pres", Percent(r.pres)},                {"rres", Percent(r.rres)},
-      {"ap", std::to_string(r.ap)},             {"carrywt", std::to_string(r.carryWt)},
-      {"hr", std::to_string(r.healRate)},       {"cc", Percent(r.crit)},
-      {"seq", std::to_string(r.sequence)},      {"skillrate", std::to_string(r.skillRate)},
-      {"hprate", std::to_string(r.hpRate)},     {"extra", std::string(r.note)},
-      {"tags", "3"},                            {"traits", "2"},
+      {"race", r.race},
+      {"chpoint", std::to_string(r.pool)},
+      {"perkrate", std::to_string(r.perkRate)},
+      {"gres", r.gasRes},
+      {"eres", Percent(r.eres)},
+      {"hp", std::to_string(r.hp)},
+      {"ac", std::to_string(r.ac)},
+      {"md", std::to_string(r.md)},
+      {"bd", "0%"},
+      {"dres", Percent(r.dres)},
+      {"pres", Percent(r.pres)},
+      {"rres", Percent(r.rres)},
+      {"ap", std::to_string(r.ap)},
+      {"carrywt", std::to_string(r.carryWt)},
+      {"hr", std::to_string(r.healRate)},
+      {"cc", Percent(r.crit)},
+      {"seq", std::to_string(r.sequence)},
+      {"skillrate", std::to_string(r.skillRate)},
+      {"hprate", std::to_string(r.hpRate)},
+      {"extra", std::string(r.note)},
+      {"tags", "3"},
+      {"traits", "2"},
   };
   for (const auto& [field, text] : shown) EXPECT_EQ(player[field], text) << field;
   // The note the race's row writes is the note the rebuilt box shows.
@@ -130,7 +142,7 @@ TEST(RaceSelection, TheLoadPicksHumanWithAnEmptyPanel) {
   engine.Start();
   for (const std::string_view stat : kStatFields) EXPECT_EQ(sheet.TextByName(stat), "5") << stat;
   const std::pair<const char*, const char*> shown[] = {
-      {"race", "Human"}, {"chpoint", "5"}, {"perkrate", "3"}, {"gres", "0/0"}, {"eres", "30%"}, {"hp", "30"},
+      {"race", "Human"}, {"chpoint", "5"}, {"perkrate", "3"}, {"gres", "0/0"}, {"eres", "30%"},  {"hp", "30"},
       {"tags", "3"},     {"traits", "2"},  {"extra", ""},     {"info", ""},    {"Name", "Name"},
   };
   for (const auto& [field, text] : shown) EXPECT_EQ(sheet.TextByName(field), text) << field;
@@ -160,11 +172,12 @@ TEST(RaceSelection, BruiserComesOffBeforeTheRowIsWritten) {
 // Skilled and Fear The Reaper move Perk Rate on tick and untick only; a
 // pick unticks them and then writes the race's own rate.
 TEST(RaceSelection, APickGivesTheRacesOwnPerkRate) {
-  const std::pair<const char*, int> perkRates[] = {
-      {"Human", 3}, {"Ghoul", 4}, {"Super-Mutant", 4}, {"Half-Mutant", 3},
-      {"Deathclaw", 4}, {"Gray Deathclaw", 4}, {"Dog", 2}, {"Robot", 0}};
+  const std::pair<const char*, int> perkRates[] = {{"Human", 3},       {"Ghoul", 4},     {"Super-Mutant", 4},
+                                                   {"Half-Mutant", 3}, {"Deathclaw", 4}, {"Gray Deathclaw", 4},
+                                                   {"Dog", 2},         {"Robot", 0}};
   // The four races that may take Skilled.
-  const std::pair<const char*, int> skilledRaces[] = {{"Human", 3}, {"Ghoul", 4}, {"Super-Mutant", 4}, {"Half-Mutant", 3}};
+  const std::pair<const char*, int> skilledRaces[] = {
+      {"Human", 3}, {"Ghoul", 4}, {"Super-Mutant", 4}, {"Half-Mutant", 3}};
   for (const auto& [from, ownRate] : skilledRaces) {
     for (const auto& [to, perkRate] : perkRates) {
       SCOPED_TRACE(std::string(from) + " to " + to);

@@ -16,8 +16,8 @@ TEST(SecondaryStats, EachReadsItsOwnStatistics) {
   Player human;
   MakeMixedHuman(human);  // ST 1, PE 2, EN 3, CH 4, IN 6, AG 7, LU 8
   const std::pair<const char*, const char*> expected[] = {
-      {"hp", "22"},   {"ac", "7"},     {"md", "1"},      {"bd", "0%"},      {"dres", "0%"},  {"pres", "15%"},
-      {"rres", "6%"}, {"gres", "0/0"}, {"eres", "30%"},  {"ap", "8"},       {"carrywt", "50"}, {"hr", "1"},
+      {"hp", "22"},   {"ac", "7"},     {"md", "1"},         {"bd", "0%"},      {"dres", "0%"},    {"pres", "15%"},
+      {"rres", "6%"}, {"gres", "0/0"}, {"eres", "30%"},     {"ap", "8"},       {"carrywt", "50"}, {"hr", "1"},
       {"cc", "8%"},   {"seq", "4"},    {"skillrate", "17"}, {"perkrate", "3"}, {"hprate", "4"}};
   for (const auto& [field, text] : expected) EXPECT_EQ(human[field], text) << field;
 }
@@ -110,7 +110,10 @@ void PrintTo(const TraitEffect& e, std::ostream* os) { *os << e.label; }
 const TraitEffect kTraitEffects[] = {
     {"HumanFinesse", "Human", {"finesse"}, {{"cc", "15%"}, {"bd", "-30%"}}},
     {"HumanKamikaze", "Human", {"kamikaze"}, {{"seq", "15"}, {"ac", "0"}}},
-    {"HumanFinesseKamikaze", "Human", {"finesse", "kamikaze"}, {{"cc", "15%"}, {"bd", "-30%"}, {"seq", "15"}, {"ac", "0"}}},
+    {"HumanFinesseKamikaze",
+     "Human",
+     {"finesse", "kamikaze"},
+     {{"cc", "15%"}, {"bd", "-30%"}, {"seq", "15"}, {"ac", "0"}}},
     {"MutantVatSkin", "Super-Mutant", {"vatskin"}, {{"ac", "15"}}},
     {"MutantKamikazeVatSkin", "Super-Mutant", {"kamikaze", "vatskin"}, {{"seq", "15"}, {"ac", "10"}}},
     {"HumanFastMet", "Human", {"fastmet"}, {{"pres", "0%"}, {"rres", "0%"}, {"hr", "4"}}},
@@ -128,9 +131,24 @@ const TraitEffect kTraitEffects[] = {
     {"RobotTightNuts", "Robot", {"tightnuts"}, {{"dres", "80%"}}},
     {"HumanBruiser", "Human", {"bruiser"}, {{"st", "7"}, {"ap", "5"}, {"hp", "32"}, {"md", "2"}, {"carrywt", "200"}}},
     {"HumanSmallFrame", "Human", {"smallframe"}, {{"ag", "6"}, {"ap", "8"}, {"ac", "6"}, {"carrywt", "75"}}},
-    {"HumanGifted", "Human", {"gifted"},
-     {{"st", "6"}, {"pe", "6"}, {"en", "6"}, {"ch", "6"}, {"intel", "6"}, {"ag", "6"}, {"lu", "6"}, {"hp", "33"},
-      {"ap", "8"}, {"ac", "6"}, {"pres", "30%"}, {"rres", "12%"}, {"cc", "6%"}, {"carrywt", "175"}, {"seq", "12"},
+    {"HumanGifted",
+     "Human",
+     {"gifted"},
+     {{"st", "6"},
+      {"pe", "6"},
+      {"en", "6"},
+      {"ch", "6"},
+      {"intel", "6"},
+      {"ag", "6"},
+      {"lu", "6"},
+      {"hp", "33"},
+      {"ap", "8"},
+      {"ac", "6"},
+      {"pres", "30%"},
+      {"rres", "12%"},
+      {"cc", "6%"},
+      {"carrywt", "175"},
+      {"seq", "12"},
       {"skillrate", "17"}}},
     {"HumanOneHanderJinxed", "Human", {"onehand", "jinx"}, {}},
     {"RobotTargetingEmp", "Robot", {"targetcomp", "empshield"}, {}},
@@ -214,8 +232,8 @@ TEST(SecondaryStats, ATextNamingNoRaceGetsNoRaceModifier) {
     claw.Type(text);
     claw.Click("stmin");  // refused, and the recomputation runs
     const std::pair<const char*, const char*> expected[] = {
-        {"st", "6"},    {"md", "1"},    {"hprate", "6"}, {"dres", "0%"}, {"pres", "25%"}, {"rres", "10%"},
-        {"eres", "0%"}, {"hp", "31"},   {"gres", "0/40"}, {"perkrate", "4"}, {"extra", ""}};
+        {"st", "6"},    {"md", "1"},  {"hprate", "6"},  {"dres", "0%"},    {"pres", "25%"}, {"rres", "10%"},
+        {"eres", "0%"}, {"hp", "31"}, {"gres", "0/40"}, {"perkrate", "4"}, {"extra", ""}};
     for (const auto& [field, value] : expected) EXPECT_EQ(claw[field], value) << field;
   }
 }

@@ -43,10 +43,10 @@ TEST(Sheet, EveryFieldStartsWithItsInitialContent) {
   const Sheet sheet;
   for (const std::string_view stat : kStatFields) EXPECT_EQ(sheet.TextByName(stat), "5") << stat;
   const std::pair<const char*, const char*> initial[] = {
-      {"race", "Human"}, {"Name", "Name"}, {"chpoint", "5"}, {"tags", "3"},   {"traits", "2"}, {"extra", ""},
-      {"info", ""},      {"sma", "25%"},   {"big", "10%"},   {"ene", "10%"},  {"una", "50%"},  {"mel", "40%"},
-      {"thr", "20%"},    {"fir", "20%"},   {"doc", "15%"},   {"sne", "20%"},  {"loc", "20%"},  {"ste", "15%"},
-      {"tra", "20%"},    {"sci", "20%"},   {"rep", "15%"},   {"pil", "20%"},  {"spe", "25%"},  {"bar", "20%"},
+      {"race", "Human"}, {"Name", "Name"}, {"chpoint", "5"}, {"tags", "3"},  {"traits", "2"}, {"extra", ""},
+      {"info", ""},      {"sma", "25%"},   {"big", "10%"},   {"ene", "10%"}, {"una", "50%"},  {"mel", "40%"},
+      {"thr", "20%"},    {"fir", "20%"},   {"doc", "15%"},   {"sne", "20%"}, {"loc", "20%"},  {"ste", "15%"},
+      {"tra", "20%"},    {"sci", "20%"},   {"rep", "15%"},   {"pil", "20%"}, {"spe", "25%"},  {"bar", "20%"},
       {"gam", "25%"},    {"out", "20%"},
   };
   for (const auto& [field, text] : initial) EXPECT_EQ(sheet.TextByName(field), text) << field;

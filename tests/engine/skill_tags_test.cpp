@@ -129,8 +129,10 @@ TEST(SkillTags, ARacePickFreesEveryTag) {
   EXPECT_FALSE(mutant.Ticked("hamfist"));
   for (const std::string_view box : kTagBoxes) EXPECT_FALSE(mutant.Ticked(box)) << box;
   EXPECT_EQ(mutant.EnabledTagBoxes(), kAllTagBoxes);
-  //                                            sma big ene una mel thr fir doc sne loc ste tra sci rep pil spe bar gam out
-  EXPECT_EQ(mutant.SkillValues(), (std::array<int, 19>{25, 10, 10, 50, 40, 20, 20, 15, 20, 20, 15, 20, 20, 15, 20, 25, 20, 25, 20}));
+  //                                            sma big ene una mel thr fir doc sne loc ste tra sci rep pil spe bar gam
+  //                                            out
+  EXPECT_EQ(mutant.SkillValues(),
+            (std::array<int, 19>{25, 10, 10, 50, 40, 20, 20, 15, 20, 20, 15, 20, 20, 15, 20, 25, 20, 25, 20}));
 }
 
 // The tags are given back one by one through the boxes' own handling; the

@@ -27,9 +27,9 @@ Names AllTraitsBut(const Names& open) {
 }
 
 TEST(TraitAvailability, EachRaceOpensItsOwnTraits) {
-  const std::pair<const char*, std::size_t> allowed[] = {
-      {"Human", 18}, {"Ghoul", 19}, {"Super-Mutant", 19}, {"Half-Mutant", 17},
-      {"Deathclaw", 14}, {"Gray Deathclaw", 14}, {"Dog", 14}, {"Robot", 13}};
+  const std::pair<const char*, std::size_t> allowed[] = {{"Human", 18},       {"Ghoul", 19},     {"Super-Mutant", 19},
+                                                         {"Half-Mutant", 17}, {"Deathclaw", 14}, {"Gray Deathclaw", 14},
+                                                         {"Dog", 14},         {"Robot", 13}};
   for (const auto& [to, open] : allowed) {
     for (const char* from : kRaces) {
       SCOPED_TRACE(std::string(from) + " to " + to);
@@ -71,8 +71,8 @@ TEST(TraitAvailability, NoTraitLeftClosesTheUntickedBoxes) {
 
 // No rule keeps one trait from another.
 TEST(TraitAvailability, AnyTwoAllowedTraitsGoTogether) {
-  const std::pair<const char*, const char*> pairs[] = {{"chemrel", "chemres"}, {"gifted", "skilled"},
-                                                       {"finesse", "heavyhand"}, {"onehand", "fastshot"}};
+  const std::pair<const char*, const char*> pairs[] = {
+      {"chemrel", "chemres"}, {"gifted", "skilled"}, {"finesse", "heavyhand"}, {"onehand", "fastshot"}};
   for (const auto& [first, second] : pairs) {
     Player human;
     human.Toggle(first);
@@ -96,10 +96,12 @@ class TraitWatch : public SheetObserver {
   void BoxChanged(Box box) override {
     for (std::size_t i = 0; i < std::size(kWatched); ++i) {
       if (NameOf(box) != kWatched[i]) continue;
-      const std::string now = " (traits " + sheet_.TextByName("traits") + ", sexappeal " +
-                              sheet_.TextByName("sexappeal") + ")";
-      if (sheet_.State(box) != state_[i]) seen.push_back(std::string(kWatched[i]) + (sheet_.State(box) ? " ticked" : " unticked") + now);
-      if (sheet_.Enabled(box) != enabled_[i]) seen.push_back(std::string(kWatched[i]) + (sheet_.Enabled(box) ? " enabled" : " disabled") + now);
+      const std::string now =
+          " (traits " + sheet_.TextByName("traits") + ", sexappeal " + sheet_.TextByName("sexappeal") + ")";
+      if (sheet_.State(box) != state_[i])
+        seen.push_back(std::string(kWatched[i]) + (sheet_.State(box) ? " ticked" : " unticked") + now);
+      if (sheet_.Enabled(box) != enabled_[i])
+        seen.push_back(std::string(kWatched[i]) + (sheet_.Enabled(box) ? " enabled" : " disabled") + now);
       state_[i] = sheet_.State(box);
       enabled_[i] = sheet_.Enabled(box);
     }
@@ -125,9 +127,9 @@ TEST(TraitAvailability, HumanToGhoulUnticksInTraitOrder) {
   human.Pick("Ghoul");
   human.sheet().SetObserver(nullptr);
 
-  EXPECT_EQ(watch.seen, (Names{"finesse unticked (traits 0, sexappeal 1)", "sexappeal disabled (traits 1, sexappeal 1)",
-                               "glowingone enabled (traits 1, sexappeal 1)",
-                               "sexappeal unticked (traits 1, sexappeal 0)"}));
+  EXPECT_EQ(watch.seen,
+            (Names{"finesse unticked (traits 0, sexappeal 1)", "sexappeal disabled (traits 1, sexappeal 1)",
+                   "glowingone enabled (traits 1, sexappeal 1)", "sexappeal unticked (traits 1, sexappeal 0)"}));
   EXPECT_EQ(human["traits"], "2");
   EXPECT_EQ(human.DisabledTraits(), TraitsClosedTo("Ghoul"));
   EXPECT_TRUE(human["info"].starts_with("Sex Appeal - ")) << human["info"];

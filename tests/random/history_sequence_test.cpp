@@ -88,10 +88,10 @@ std::string ToCpp(std::span<const Action> actions) {
 
 // How often each kind of action comes, in percent; the rest are events.
 struct Mix {
-  int undo;       // a burst of 1 to 6 undos
-  int redo;       // a burst of 1 to 6 redos
+  int undo;  // a burst of 1 to 6 undos
+  int redo;  // a burst of 1 to 6 redos
   int endTyping;
-  int typingRun;  // a run of typing, letter by letter, into the race text or the name
+  int typingRun;   // a run of typing, letter by letter, into the race text or the name
   int everything;  // of a thousand bursts, how many press 1,200 times: all there is and more
 };
 
@@ -246,8 +246,8 @@ class HistoryChecker {
     std::size_t undone = 0;
     while (history_.Undo()) ++undone;
     if (undone != done_ - floor_) {
-      return Violation{"undo everything", std::to_string(undone) + " undos, but " + std::to_string(done_ - floor_) +
-                                              " steps were done"};
+      return Violation{"undo everything",
+                       std::to_string(undone) + " undos, but " + std::to_string(done_ - floor_) + " steps were done"};
     }
     const std::string what = floor_ == 0 ? "the sheet at start-up" : "the sheet after the oldest step kept";
     if (auto d = Difference(Read(engine_), floor_ == 0 ? start_ : path_[floor_ - 1].after); !d.empty()) {
@@ -340,8 +340,8 @@ class HistoryChecker {
       return Violation{"the history plays events as the engine does", d};
     }
     if (engine_.sheet().Text(Field::info) != twin.sheet().Text(Field::info)) {
-      return Violation{"the history plays events as the engine does", "the panel shows " +
-                                                                           Shown(engine_.sheet().Text(Field::info))};
+      return Violation{"the history plays events as the engine does",
+                       "the panel shows " + Shown(engine_.sheet().Text(Field::info))};
     }
     if (!typing) {
       if (now != Current()) Push({{event}, std::move(now)});
@@ -378,8 +378,8 @@ class HistoryChecker {
                            std::to_string(path_.size() - done_) + " to redo"};
     }
     if (engine_.sheet().Text(Field::info) != panel) {
-      return Violation{"the panel keeps its text", std::string(press) + " changed it to " +
-                                                       Shown(engine_.sheet().Text(Field::info))};
+      return Violation{"the panel keeps its text",
+                       std::string(press) + " changed it to " + Shown(engine_.sheet().Text(Field::info))};
     }
     if (!can) {
       if (auto d = Difference(Read(engine_), Current()); !d.empty()) {
@@ -412,8 +412,8 @@ class HistoryChecker {
   History history_;
   Sheetful start_;
   std::vector<StepMade> path_;  // every step from the start to the last done or redoable
-  std::size_t done_ = 0;    // path_[0, done_) are done
-  std::size_t floor_ = 0;   // path_[0, floor_) are gone from the history: never undone again
+  std::size_t done_ = 0;        // path_[0, done_) are done
+  std::size_t floor_ = 0;       // path_[0, floor_) are gone from the history: never undone again
   std::optional<Run> run_;
   std::unique_ptr<Engine> twin_;
   bool twinLive_ = false;  // the twin shows the sheet after path_[0, done_)
@@ -451,10 +451,9 @@ std::string Report(std::uint64_t seed, std::span<const Action> actions, std::siz
     return v && v->rule == violation.rule;
   });
   const auto shortestViolation = FirstViolation(shortest);
-  return "Seed " + std::to_string(seed) + ", action " + std::to_string(at + 1) + " broke the rule \"" +
-         violation.rule + "\":\n  " + violation.detail + "\nShortest list that breaks it (" +
-         std::to_string(shortest.size()) + " actions" + (stopped ? ", shrinking stopped after a minute" : "") +
-         "), which shows:\n  " +
+  return "Seed " + std::to_string(seed) + ", action " + std::to_string(at + 1) + " broke the rule \"" + violation.rule +
+         "\":\n  " + violation.detail + "\nShortest list that breaks it (" + std::to_string(shortest.size()) +
+         " actions" + (stopped ? ", shrinking stopped after a minute" : "") + "), which shows:\n  " +
          (shortestViolation ? shortestViolation->detail : std::string("(nothing)")) + "\n" + ToCpp(shortest);
 }
 
@@ -533,24 +532,40 @@ struct Breakage {
 };
 
 const Breakage kBreakages[] = {
-    {"a field the undo left behind", {Play(Click("stplu")), Play(Click("stplu"))},
-     [](Engine& e, History&) { e.sheet().SetText(Field::Name, "Nobody"); }, kUndo,
+    {"a field the undo left behind",
+     {Play(Click("stplu")), Play(Click("stplu"))},
+     [](Engine& e, History&) { e.sheet().SetText(Field::Name, "Nobody"); },
+     kUndo,
      "undo puts back the sheet before the step"},
-    {"an enabled flag the undo left behind", {Play(Click("bruiser")), Play(Click("finesse"))},
-     [](Engine& e, History&) { e.sheet().RestoreBox(Box::rabid, 0, true); }, kUndo,
+    {"an enabled flag the undo left behind",
+     {Play(Click("bruiser")), Play(Click("finesse"))},
+     [](Engine& e, History&) { e.sheet().RestoreBox(Box::rabid, 0, true); },
+     kUndo,
      "undo puts back the sheet before the step"},
-    {"a tick the redo left behind", {Play(Click("sneak")), kUndo},
-     [](Engine& e, History&) { e.sheet().RestoreBox(Box::doctor, 1, true); }, kRedo,
+    {"a tick the redo left behind",
+     {Play(Click("sneak")), kUndo},
+     [](Engine& e, History&) { e.sheet().RestoreBox(Box::doctor, 1, true); },
+     kRedo,
      "redo puts back the sheet after the step"},
-    {"the race last picked forgotten", {Play(PickRace("Dog")), Play(Click("stplu"))},
-     [](Engine& e, History&) { e.RestoreLastPick("Human"); }, kUndo, "undo puts back the sheet before the step"},
-    {"a step the checker did not see", {Play(Click("stplu")), kUndo},
-     [](Engine&, History& h) { h.Click("peplu"); }, kEndTyping, "the history counts its steps"},
-    {"a sheet that goes on differently", {Play(Click("stplu"))},
-     [](Engine& e, History&) { e.sheet().SetText(Field::pe, "9"); }, Play(Click("Label4")),
+    {"the race last picked forgotten",
+     {Play(PickRace("Dog")), Play(Click("stplu"))},
+     [](Engine& e, History&) { e.RestoreLastPick("Human"); },
+     kUndo,
+     "undo puts back the sheet before the step"},
+    {"a step the checker did not see",
+     {Play(Click("stplu")), kUndo},
+     [](Engine&, History& h) { h.Click("peplu"); },
+     kEndTyping,
+     "the history counts its steps"},
+    {"a sheet that goes on differently",
+     {Play(Click("stplu"))},
+     [](Engine& e, History&) { e.sheet().SetText(Field::pe, "9"); },
+     Play(Click("Label4")),
      "the history plays events as the engine does"},
-    {"an undo that changed something with nothing to undo", {},
-     [](Engine& e, History&) { e.sheet().SetText(Field::st, "4"); }, kUndo,
+    {"an undo that changed something with nothing to undo",
+     {},
+     [](Engine& e, History&) { e.sheet().SetText(Field::st, "4"); },
+     kUndo,
      "undo with nothing to do changes nothing"},
 };
 

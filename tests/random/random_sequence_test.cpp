@@ -64,16 +64,25 @@ std::string Report(std::uint64_t seed, std::span<const Event> events, std::size_
     return v && v->rule == violation.rule;
   });
   const auto shortestViolation = FirstViolation(shortest);
-  return "Seed " + std::to_string(seed) + ", event " + std::to_string(at + 1) + " broke the rule \"" +
-         violation.rule + "\":\n  " + violation.detail + "\nShortest list that breaks it (" +
-         std::to_string(shortest.size()) + " events), which shows:\n  " +
-         (shortestViolation ? shortestViolation->detail : std::string("(nothing)")) + "\n" + ToCpp(shortest);
+  return "Seed " + std::to_string(seed) + ", event " + std::to_string(at + 1) + " broke the rule \"" + violation.rule +
+         "\":\n  " + violation.detail + "\nShortest list that breaks it (" + std::to_string(shortest.size()) +
+         " events), which shows:\n  " + (shortestViolation ? shortestViolation->detail : std::string("(nothing)")) +
+         "\n" + ToCpp(shortest);
 }
 
 // States worth reaching: in how many sequences each was reached, so that a
 // generator that stopped reaching them shows.
 struct Reached {
-  enum State { TraitsUsedUp, TagsUsedUp, TagsBelowZero, BetaSoftwareTag, HamFistedTag, TraitsOnTypedRace, PoolEmpty, kStates };
+  enum State {
+    TraitsUsedUp,
+    TagsUsedUp,
+    TagsBelowZero,
+    BetaSoftwareTag,
+    HamFistedTag,
+    TraitsOnTypedRace,
+    PoolEmpty,
+    kStates
+  };
   std::array<int, kStates> sequences{};
   std::array<bool, kStates> inThisSequence{};
   std::set<std::string> racesWithTwoTraits;
@@ -128,12 +137,13 @@ TEST_P(RandomSequences, EveryRuleHoldsAfterEveryEvent) {
   EXPECT_GT(reached.sequences[Reached::BetaSoftwareTag], sequences / 10);
   EXPECT_GE(reached.sequences[Reached::TagsBelowZero], std::max(1, sequences / 100));
   EXPECT_EQ(reached.racesWithTwoTraits.size(), game::kRaces);
-  std::printf("Reached in %d sequences: Traits Left 0 in %d, Tags Left 0 in %d, pool empty in %d, traits on a typed "
-              "race in %d, Ham Fisted's tag in %d, Beta Software's tag in %d, Tags Left below 0 in %d\n",
-              sequences, reached.sequences[Reached::TraitsUsedUp], reached.sequences[Reached::TagsUsedUp],
-              reached.sequences[Reached::PoolEmpty], reached.sequences[Reached::TraitsOnTypedRace],
-              reached.sequences[Reached::HamFistedTag], reached.sequences[Reached::BetaSoftwareTag],
-              reached.sequences[Reached::TagsBelowZero]);
+  std::printf(
+      "Reached in %d sequences: Traits Left 0 in %d, Tags Left 0 in %d, pool empty in %d, traits on a typed "
+      "race in %d, Ham Fisted's tag in %d, Beta Software's tag in %d, Tags Left below 0 in %d\n",
+      sequences, reached.sequences[Reached::TraitsUsedUp], reached.sequences[Reached::TagsUsedUp],
+      reached.sequences[Reached::PoolEmpty], reached.sequences[Reached::TraitsOnTypedRace],
+      reached.sequences[Reached::HamFistedTag], reached.sequences[Reached::BetaSoftwareTag],
+      reached.sequences[Reached::TagsBelowZero]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Chunks, RandomSequences, ::testing::Range(0, kChunks));
@@ -150,7 +160,8 @@ const Breakage kBreakages[] = {
     {"Tags Left one off", [](Sheet& s) { s.SetText(Field::tags, "2"); }, "the sheet follows the rules: tags"},
     {"a point too many", [](Sheet& s) { s.SetText(Field::st, "6"); }, "the sheet follows the rules: st"},
     {"a skill without its sign", [](Sheet& s) { s.SetText(Field::sma, "25"); }, "the sheet follows the rules: sma"},
-    {"a gas pair without its slash", [](Sheet& s) { s.SetText(Field::gres, "0"); }, "the sheet follows the rules: gres"},
+    {"a gas pair without its slash", [](Sheet& s) { s.SetText(Field::gres, "0"); },
+     "the sheet follows the rules: gres"},
     {"a fraction", [](Sheet& s) { s.SetText(Field::hp, "30.5"); }, "the sheet follows the rules: hp"},
     {"a stray note", [](Sheet& s) { s.SetText(Field::extra, "Bloody Mess. All kills die violently. "); },
      "the sheet follows the rules: extra"},
@@ -190,12 +201,13 @@ TEST(SequenceChecker, HoldsThePanelToOneTextPerCaption) {
 TEST(SequenceChecker, PassesACharacterThroughTypedRacesAndForcedTags) {
   SequenceChecker checker;
   const Event events[] = {
-      PickRace("Robot"), Click("stplu"), Click("betasoft"), Click("smallguns"), Click("tightnuts"),
-      TypeRace("robot"), Click("stplu"), Click("Label32"), Click("betasoft"), Click("tightnuts"),
-      Click("bruiser"), TypeRace("Super-Mutant"), Click("stplu"), Click("sneak"), Click("doctor"),
-      Click("traps"), PickRace("Super-Mutant"), Click("sneak"), Click("doctor"), Click("traps"),
-      Click("hamfist"), Click("unarmed"), Click("bloody"), Click("hamfist"), Click("unarmed"),
-      TypeRace("Dog"), Click("fastmet"), Click("bloody"), Click("domesticated"), Click("inplu"), TypeName("Rex"),
+      PickRace("Robot"), Click("stplu"),           Click("betasoft"), Click("smallguns"),    Click("tightnuts"),
+      TypeRace("robot"), Click("stplu"),           Click("Label32"),  Click("betasoft"),     Click("tightnuts"),
+      Click("bruiser"),  TypeRace("Super-Mutant"), Click("stplu"),    Click("sneak"),        Click("doctor"),
+      Click("traps"),    PickRace("Super-Mutant"), Click("sneak"),    Click("doctor"),       Click("traps"),
+      Click("hamfist"),  Click("unarmed"),         Click("bloody"),   Click("hamfist"),      Click("unarmed"),
+      TypeRace("Dog"),   Click("fastmet"),         Click("bloody"),   Click("domesticated"), Click("inplu"),
+      TypeName("Rex"),
   };
   for (const Event& event : events) {
     const auto violation = checker.Step(event);
@@ -216,9 +228,9 @@ TEST(SequenceChecker, FactsAddUpAsTheRulesSay) {
     for (const int v : row.stats) sum += v;
     EXPECT_EQ(sum, 40) << row.race;
   }
-  const std::map<std::string_view, int> allowed = {{"Human", 18}, {"Ghoul", 19}, {"Super-Mutant", 19},
+  const std::map<std::string_view, int> allowed = {{"Human", 18},       {"Ghoul", 19},     {"Super-Mutant", 19},
                                                    {"Half-Mutant", 17}, {"Deathclaw", 14}, {"Gray Deathclaw", 14},
-                                                   {"Dog", 14}, {"Robot", 13}};
+                                                   {"Dog", 14},         {"Robot", 13}};
   for (const game::TraitColumn& column : game::kTraitColumns) {
     int count = 0;
     for (const game::TraitFacts& trait : game::kTraitFacts) count += trait.allowedBy[column.column] == 'y';
@@ -264,7 +276,8 @@ TEST(EventGenerator, ReachesEveryControlEveryRaceAndEveryKindOfTypedText) {
   EXPECT_EQ(controls.boxes.size(), 47u);
   EXPECT_EQ(controls.captions.size(), 93u);  // Label4 ... Label94, tags, Command1
   for (const std::string_view race : game::kRaceList) EXPECT_TRUE(picked.count(std::string(race))) << race;
-  for (const std::string_view name : {"st", "Label75", "chpoint"}) EXPECT_TRUE(clicked.count(std::string(name))) << name;
+  for (const std::string_view name : {"st", "Label75", "chpoint"})
+    EXPECT_TRUE(clicked.count(std::string(name))) << name;
   EXPECT_GT(dead, 1000);
   EXPECT_GT(empty, 50);
   EXPECT_GT(long10k, 50);
@@ -290,7 +303,9 @@ TEST(EventGenerator, BytesRunOutIntoAnEnd) {
 TEST(EventGenerator, PrintsEventsAsCodeThatMakesThemAgain) {
   EXPECT_EQ(ToCpp(Click("stplu")), "engine.Click(\"stplu\");");
   EXPECT_EQ(ToCpp(TypeRace("say \"hi\"\\")), "engine.TypeRace(\"say \\\"hi\\\"\\\\\");");
-  EXPECT_EQ(ToCpp(TypeRace("R\xc5\x8d" "bot")), "engine.TypeRace(\"R\\305\\215bot\");");
+  EXPECT_EQ(ToCpp(TypeRace("R\xc5\x8d"
+                           "bot")),
+            "engine.TypeRace(\"R\\305\\215bot\");");
   EXPECT_EQ(ToCpp(TypeRace(std::string("Dog\0", 4))), "engine.TypeRace(std::string(\"Dog\\000\", 4));");
   EXPECT_EQ(ToCpp(TypeRace(Repeat("Robot", 2000))), "engine.TypeRace(cindral::test::Repeat(\"Robot\", 2000));");
   EXPECT_EQ(ToCpp(TypeName(std::string(10000, 'x'))), "engine.TypeName(cindral::test::Repeat(\"x\", 10000));");
@@ -319,7 +334,9 @@ TEST(Shrink, LeavesAListFromWhichNoEventCanBeTaken) {
   };
   std::vector<Event> events = Generate(11, 3000);
   std::size_t end = 0;
-  while (end < events.size() && !fails(std::vector<Event>(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(end)))) ++end;
+  while (end < events.size() &&
+         !fails(std::vector<Event>(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(end))))
+    ++end;
   ASSERT_LT(end, events.size());
   events.resize(end);
   const std::vector<Event> shortest = Shrink(events, fails);

@@ -85,14 +85,17 @@ class CharacterModel {
   // The secondary statistics as the window shows them, by their row in
   // game::kSecondaryFacts (whose order the switch below follows).
   std::string SecondaryText(std::size_t k) const {
-    static_assert([] {
-      constexpr std::string_view order[] = {"hp", "ac", "md", "bd", "dres", "pres", "rres", "gres", "eres",
-                                            "ap", "carrywt", "hr", "cc", "seq", "skillrate", "perkrate", "hprate"};
-      for (std::size_t i = 0; i < game::kSecondaries; ++i) {
-        if (game::kSecondaryFacts[i].field != order[i]) return false;
-      }
-      return true;
-    }(), "the secondary statistics in the window's order");
+    static_assert(
+        [] {
+          constexpr std::string_view order[] = {"hp",   "ac",   "md",        "bd",       "dres",    "pres",
+                                                "rres", "gres", "eres",      "ap",       "carrywt", "hr",
+                                                "cc",   "seq",  "skillrate", "perkrate", "hprate"};
+          for (std::size_t i = 0; i < game::kSecondaries; ++i) {
+            if (game::kSecondaryFacts[i].field != order[i]) return false;
+          }
+          return true;
+        }(),
+        "the secondary statistics in the window's order");
     switch (k) {
       case 0: return std::to_string(hp_);
       case 1: return std::to_string(ac_);
@@ -406,7 +409,8 @@ class CharacterModel {
   void EnableRaceTraits() {
     const game::TraitColumn* column = game::RowFor(game::kTraitColumns, race_);
     if (!column) return;
-    for (std::size_t t = 0; t < game::kTraits; ++t) trait_[t].enabled = game::kTraitFacts[t].allowedBy[column->column] == 'y';
+    for (std::size_t t = 0; t < game::kTraits; ++t)
+      trait_[t].enabled = game::kTraitFacts[t].allowedBy[column->column] == 'y';
   }
 
   void ClearTraits() {

@@ -75,8 +75,7 @@ inline std::string CppText(std::string_view text) {
     bool repeats = true;
     for (std::size_t i = unit; i < text.size() && repeats; ++i) repeats = text[i] == text[i - unit];
     if (repeats) {
-      return "cindral::test::Repeat(" + CppText(text.substr(0, unit)) + ", " +
-             std::to_string(text.size() / unit) + ")";
+      return "cindral::test::Repeat(" + CppText(text.substr(0, unit)) + ", " + std::to_string(text.size() / unit) + ")";
     }
   }
   std::string literal = "\"";
@@ -220,10 +219,11 @@ inline const ControlNames& Controls() {
 // their captions, value fields, the other counter, the texts, and names
 // that are nearly those of reacting controls.
 inline constexpr std::string_view kDeadNames[] = {
-    "st", "pe", "en", "ch", "intel", "ag", "lu", "chpoint", "traits", "hp", "ac", "md", "sma", "una",
-    "gres", "eres", "perkrate", "hprate", "race", "Name", "extra", "info", "ST", "Char Points",
-    "Traits Left", "Label75", "Label1", "Label3", "Label95", "Label", "", "Stplu", "stplu ", "Command2",
-    "label10", "TAGS", "Primary Stats",
+    "st",          "pe",       "en",      "ch",     "intel",         "ag",    "lu",   "chpoint",
+    "traits",      "hp",       "ac",      "md",     "sma",           "una",   "gres", "eres",
+    "perkrate",    "hprate",   "race",    "Name",   "extra",         "info",  "ST",   "Char Points",
+    "Traits Left", "Label75",  "Label1",  "Label3", "Label95",       "Label", "",     "Stplu",
+    "stplu ",      "Command2", "label10", "TAGS",   "Primary Stats",
 };
 
 // Texts typed into the race text: the names themselves, the names in the
@@ -233,21 +233,23 @@ inline const std::vector<std::string>& RaceTexts() {
   static const std::vector<std::string> texts = [] {
     std::vector<std::string> t;
     for (const std::string_view race : game::kRaceList) t.emplace_back(race);
-    for (const char* wrong : {"robot", "HUMAN", "gray deathclaw", "Gray deathclaw", "super-mutant", "dOG",
-                              "GHOUL", "half-mutant", " Robot", "Robot ", "Half Mutant", "Super Mutant",
-                              "Deathclaw\t", "Gray  Deathclaw", "Hum", "Humans"}) {
+    for (const char* wrong :
+         {"robot", "HUMAN", "gray deathclaw", "Gray deathclaw", "super-mutant", "dOG", "GHOUL", "half-mutant", " Robot",
+          "Robot ", "Half Mutant", "Super Mutant", "Deathclaw\t", "Gray  Deathclaw", "Hum", "Humans"}) {
       t.emplace_back(wrong);
     }
     t.emplace_back("");
     t.push_back(Repeat("Robot", 2000));
     t.push_back(std::string(10000, 'x'));
     t.push_back(Repeat("\xc3\xa9", 5000));  // "é" 5,000 times: 10,000 bytes
-    t.emplace_back("R\xc5\x8d" "bot");        // "Rōbot"
+    t.emplace_back(
+        "R\xc5\x8d"
+        "bot");                                          // "Rōbot"
     t.emplace_back("\xd0\x93\xd1\x83\xd0\xbb\xd1\x8c");  // Cyrillic "Ghoul"
     t.emplace_back("\xe4\xba\xba\xe7\xb1\xbb");          // CJK "human"
-    t.emplace_back("Human\xc2\xa0");                      // a no-break space after it
-    t.emplace_back("\xff\xfe\x80");                       // not UTF-8 at all
-    t.push_back(std::string("Dog\0", 4));                 // an embedded NUL
+    t.emplace_back("Human\xc2\xa0");                     // a no-break space after it
+    t.emplace_back("\xff\xfe\x80");                      // not UTF-8 at all
+    t.push_back(std::string("Dog\0", 4));                // an embedded NUL
     for (const char* number : {"5", "-1", "0/40", "25%"}) t.emplace_back(number);
     return t;
   }();
@@ -313,8 +315,7 @@ class EventGenerator {
 
   Event Burst() {
     const ControlNames& controls = Controls();
-    const std::string_view control =
-        choices_.Below(2) == 0 ? Pick(controls.buttons) : Pick(controls.boxes);
+    const std::string_view control = choices_.Below(2) == 0 ? Pick(controls.buttons) : Pick(controls.boxes);
     const std::uint32_t times = 2 + choices_.Below(8);
     for (std::uint32_t i = 1; i < times; ++i) queued_.push_back(Click(control));
     return Click(control);

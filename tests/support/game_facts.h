@@ -23,9 +23,9 @@ enum StatIndex : std::size_t { ST, PE, EN, CH, IN, AG, LU };
 
 inline constexpr std::array<std::string_view, kStats> kStatFields = {"st", "pe", "en", "ch", "intel", "ag", "lu"};
 inline constexpr std::array<std::string_view, kStats> kPlusButtons = {"stplu", "peplu", "enplu", "chplu",
-                                                                       "inplu", "agplu", "luplu"};
+                                                                      "inplu", "agplu", "luplu"};
 inline constexpr std::array<std::string_view, kStats> kMinusButtons = {"stmin", "pemin", "enmin", "chmin",
-                                                                        "inmin", "agmin", "lumin"};
+                                                                       "inmin", "agmin", "lumin"};
 
 using Stats = std::array<int, kStats>;
 
@@ -122,8 +122,8 @@ struct TraitColumn {
 };
 
 inline constexpr TraitColumn kTraitColumns[] = {
-    {"Human", 0}, {"Ghoul", 1}, {"Super-Mutant", 2}, {"Half-Mutant", 3},
-    {"Deathclaw", 4}, {"Gray Deathclaw", 4}, {"Dog", 4}, {"Robot", 5},
+    {"Human", 0},     {"Ghoul", 1},          {"Super-Mutant", 2}, {"Half-Mutant", 3},
+    {"Deathclaw", 4}, {"Gray Deathclaw", 4}, {"Dog", 4},          {"Robot", 5},
 };
 
 // ---------------------------------------------------------------------------
@@ -136,11 +136,11 @@ enum class Sequence { Standard, BloodyMess, GoodNatured, HamFisted };
 
 struct TraitFacts {
   std::string_view box;
-  std::string_view caption;        // the caption label beside the box
-  std::string_view label;          // the caption label's control name
-  std::string_view title;          // how its rule text begins
-  std::string_view allowedBy;      // y/n for Human, Ghoul, Super-Mutant, Half-Mutant, Deathclaws and Dog, Robot
-  Stats statChange;                // added on tick, taken back on untick: ST PE EN CH IN AG LU
+  std::string_view caption;    // the caption label beside the box
+  std::string_view label;      // the caption label's control name
+  std::string_view title;      // how its rule text begins
+  std::string_view allowedBy;  // y/n for Human, Ghoul, Super-Mutant, Half-Mutant, Deathclaws and Dog, Robot
+  Stats statChange;            // added on tick, taken back on untick: ST PE EN CH IN AG LU
   int perkRateChange;
   int tagsChange;
   Sequence sequence;
@@ -221,16 +221,16 @@ inline constexpr std::size_t kSkills = 19;
 // The five traits that change skills, as the adjustment columns below.
 enum SkillTrait : std::size_t { GoodNatured, HamFisted, Gifted, TechWizard, Skilled, kSkillTraits };
 inline constexpr std::array<std::string_view, kSkillTraits> kSkillTraitBoxes = {"goodnature", "hamfist", "gifted",
-                                                                                  "techwizard", "skilled"};
+                                                                                "techwizard", "skilled"};
 
 struct SkillFacts {
   std::string_view tagBox;
   std::string_view valueField;
-  std::string_view label;       // the caption label's control name
-  std::string_view title;       // how its rule text begins
-  std::string_view formula;     // the starting level as its rule text states it
-  int base;                     // untagged value: base + the sum of factor × statistic
-  Stats factor;                 // ST PE EN CH IN AG LU
+  std::string_view label;                    // the caption label's control name
+  std::string_view title;                    // how its rule text begins
+  std::string_view formula;                  // the starting level as its rule text states it
+  int base;                                  // untagged value: base + the sum of factor × statistic
+  Stats factor;                              // ST PE EN CH IN AG LU
   std::array<int, kSkillTraits> adjustment;  // Good Natured, Ham Fisted, Gifted, Tech Wizard, Skilled
 };
 
@@ -263,8 +263,9 @@ inline constexpr SkillFacts kSkillFacts[kSkills] = {
 
 // The order in which the tag boxes are unticked and enabled: Barter first.
 inline constexpr std::array<std::string_view, kSkills> kTagBoxOrder = {
-    "barter", "smallguns", "bigguns", "energyweapons", "unarmed", "melee", "throwing", "firstaid", "doctor", "pilot",
-    "sneak", "lockpick", "steal", "traps", "science", "repair", "speech", "gambling", "outdoorsman",
+    "barter",   "smallguns", "bigguns", "energyweapons", "unarmed",     "melee", "throwing",
+    "firstaid", "doctor",    "pilot",   "sneak",         "lockpick",    "steal", "traps",
+    "science",  "repair",    "speech",  "gambling",      "outdoorsman",
 };
 
 // ---------------------------------------------------------------------------

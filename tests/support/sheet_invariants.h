@@ -191,8 +191,9 @@ class SequenceChecker {
     for (std::size_t s = 0; s < game::kSkills; ++s) box(names.tagBoxes[s], model_.tag(s));
     for (std::size_t t = 0; t < game::kTraits; ++t) box(names.traitBoxes[t], model_.trait(t));
     if (!found.empty()) {
-      return Violation{"the sheet follows the rules: " + first,
-                       "after " + after + "\n" + found + "  the rules' character: race " + Shown(model_.race()) + ", " + model_.Summary()};
+      return Violation{"the sheet follows the rules: " + first, "after " + after + "\n" + found +
+                                                                    "  the rules' character: race " +
+                                                                    Shown(model_.race()) + ", " + model_.Summary()};
     }
     return CheckPanel(after);
   }
@@ -218,8 +219,10 @@ class SequenceChecker {
     }
     const detail::PanelText text = detail::PanelTextOf(key);
     if (text.whole && shown != text.begins) return wrong("the rules give " + Shown(text.begins));
-    if (shown.size() <= text.begins.size() && !text.whole) return wrong("it should begin with " + Shown(text.begins) + " and go on");
-    if (shown.compare(0, text.begins.size(), text.begins) != 0) return wrong("it should begin with " + Shown(text.begins));
+    if (shown.size() <= text.begins.size() && !text.whole)
+      return wrong("it should begin with " + Shown(text.begins) + " and go on");
+    if (shown.compare(0, text.begins.size(), text.begins) != 0)
+      return wrong("it should begin with " + Shown(text.begins));
     if (!text.quotes.empty() && shown.find(text.quotes) == std::string::npos) {
       return wrong("it should quote " + Shown(text.quotes));
     }

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "character_window.h"
-#include "window_driver.h"
 #include "desktop_support.h"
+#include "window_driver.h"
 
 using cindral::CharacterWindow;
 
@@ -157,26 +157,46 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
   void controlsAreNamedByWhatTheyAreAndHold_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("stplu") << "stplu" << "Strength 5, plus";
-    QTest::newRow("stmin") << "stmin" << "Strength 5, minus";
-    QTest::newRow("inplu") << "inplu" << "Intelligence 5, plus";
-    QTest::newRow("lumin") << "lumin" << "Luck 5, minus";
-    QTest::newRow("smallguns") << "smallguns" << "Small Guns 25%, tag";
-    QTest::newRow("melee") << "melee" << "Melee Weapon 40%, tag";
-    QTest::newRow("outdoorsman") << "outdoorsman" << "Outdoorsman 20%, tag";
-    QTest::newRow("bruiser") << "bruiser" << "Bruiser";
-    QTest::newRow("targetcomp") << "targetcomp" << "Targetting Computer";
-    QTest::newRow("hp") << "hp" << "Hit Points: 30";
-    QTest::newRow("gres") << "gres" << "Gas Res.: 0/0";
-    QTest::newRow("st") << "st" << "Strength: 5";
-    QTest::newRow("chpoint") << "chpoint" << "Char Points: 5";
-    QTest::newRow("sma") << "sma" << "Small Guns: 25%";
-    QTest::newRow("tags") << "tags" << "Tags Left: 3";
-    QTest::newRow("traits") << "traits" << "Traits Left: 2";
-    QTest::newRow("Label75") << "Label75" << "Strength";
-    QTest::newRow("Name") << "Name" << "Character name";
-    QTest::newRow("Command1") << "Command1" << "About";
-    QTest::newRow("info") << "info" << "Information";
+    QTest::newRow("stplu") << "stplu"
+                           << "Strength 5, plus";
+    QTest::newRow("stmin") << "stmin"
+                           << "Strength 5, minus";
+    QTest::newRow("inplu") << "inplu"
+                           << "Intelligence 5, plus";
+    QTest::newRow("lumin") << "lumin"
+                           << "Luck 5, minus";
+    QTest::newRow("smallguns") << "smallguns"
+                               << "Small Guns 25%, tag";
+    QTest::newRow("melee") << "melee"
+                           << "Melee Weapon 40%, tag";
+    QTest::newRow("outdoorsman") << "outdoorsman"
+                                 << "Outdoorsman 20%, tag";
+    QTest::newRow("bruiser") << "bruiser"
+                             << "Bruiser";
+    QTest::newRow("targetcomp") << "targetcomp"
+                                << "Targetting Computer";
+    QTest::newRow("hp") << "hp"
+                        << "Hit Points: 30";
+    QTest::newRow("gres") << "gres"
+                          << "Gas Res.: 0/0";
+    QTest::newRow("st") << "st"
+                        << "Strength: 5";
+    QTest::newRow("chpoint") << "chpoint"
+                             << "Char Points: 5";
+    QTest::newRow("sma") << "sma"
+                         << "Small Guns: 25%";
+    QTest::newRow("tags") << "tags"
+                          << "Tags Left: 3";
+    QTest::newRow("traits") << "traits"
+                            << "Traits Left: 2";
+    QTest::newRow("Label75") << "Label75"
+                             << "Strength";
+    QTest::newRow("Name") << "Name"
+                          << "Character name";
+    QTest::newRow("Command1") << "Command1"
+                              << "About";
+    QTest::newRow("info") << "info"
+                          << "Information";
   }
   void controlsAreNamedByWhatTheyAreAndHold() {
     QFETCH(QString, control);
@@ -243,7 +263,7 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
   void aPressIsAnsweredWithTheNewValueOrTheReason() {
     for (int i = 0; i < 6; ++i) Press("stplu", Qt::Key_Space);
     QCOMPARE(heard_, (QStringList{"Strength 6, plus", "Strength 7, plus", "Strength 8, plus", "Strength 9, plus",
-                                   "Strength 10, plus", "Strength is at the race's maximum"}));
+                                  "Strength 10, plus", "Strength is at the race's maximum"}));
     heard_.clear();
     Press("peplu", Qt::Key_Space);
     Press("stmin", Qt::Key_Return);
@@ -295,8 +315,10 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
 
   void aDisabledBoxIgnoresEveryAction() {
     QVERIFY(!Find("glowingone")->isEnabled());  // a Ghoul's trait
-    QVERIFY(!Interface("glowingone")->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::toggleAction()));
+    QVERIFY(!Interface("glowingone")
+                 ->actionInterface()
+                 ->actionNames()
+                 .contains(QAccessibleActionInterface::toggleAction()));
     const auto before = EverythingShown(*window_);
     Act("glowingone", QAccessibleActionInterface::toggleAction());
     Act("glowingone", QAccessibleActionInterface::pressAction());
@@ -309,8 +331,8 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
   // built among them.
   void everyBoxTogglesThroughTheRules() {
     std::set<QString> toggled;
-    for (const char* race : {"Human", "Ghoul", "Super-Mutant", "Half-Mutant", "Deathclaw", "Gray Deathclaw", "Dog",
-                             "Robot"}) {
+    for (const char* race :
+         {"Human", "Ghoul", "Super-Mutant", "Half-Mutant", "Deathclaw", "Gray Deathclaw", "Dog", "Robot"}) {
       PickRace(race);
       for (QCheckBox* box : window_->findChildren<QCheckBox*>()) {
         if (!box->isEnabled() || box->isChecked()) continue;

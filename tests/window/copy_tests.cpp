@@ -114,7 +114,6 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-
   QString Panel() { return Find<QLabel>("info")->text(); }
   void Press(QWidget* at, QKeyCombination key) {
     at->setFocus(Qt::TabFocusReason);

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "character_window.h"
-#include "window_driver.h"
 #include "desktop_support.h"
 #include "help_texts.h"
 #include "race_selection.h"
+#include "window_driver.h"
 #include "window_layout.h"
 
 using cindral::CharacterWindow;
@@ -68,7 +68,6 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-
   const cindral::Sheet& sheet() { return window_->engine().sheet(); }
 
   // Gives the control the keyboard focus and types the key where the focus
@@ -105,9 +104,7 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
     QCOMPARE(Q(sheet().Text(cindral::Field::race)), race);
   }
   QString Tip(const char* name) { return Find(name)->toolTip(); }
-  QString CaptionTip(std::string_view box) {
-    return Find(std::string(cindral::CaptionOf(box)).c_str())->toolTip();
-  }
+  QString CaptionTip(std::string_view box) { return Find(std::string(cindral::CaptionOf(box)).c_str())->toolTip(); }
 
  private slots:
   void init() {
@@ -125,10 +122,22 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("ticked");
     QTest::addColumn<QString>("unticked");
-    QTest::newRow("Bruiser adds 2 Strength") << "bruiser" << "st" << "7" << "5";
-    QTest::newRow("Finesse takes a trait") << "finesse" << "traits" << "1" << "2";
-    QTest::newRow("a tag adds 20 to Small Guns") << "smallguns" << "sma" << "45%" << "25%";
-    QTest::newRow("a tag takes one of three") << "outdoorsman" << "tags" << "2" << "3";
+    QTest::newRow("Bruiser adds 2 Strength") << "bruiser"
+                                             << "st"
+                                             << "7"
+                                             << "5";
+    QTest::newRow("Finesse takes a trait") << "finesse"
+                                           << "traits"
+                                           << "1"
+                                           << "2";
+    QTest::newRow("a tag adds 20 to Small Guns") << "smallguns"
+                                                 << "sma"
+                                                 << "45%"
+                                                 << "25%";
+    QTest::newRow("a tag takes one of three") << "outdoorsman"
+                                              << "tags"
+                                              << "2"
+                                              << "3";
   }
   void spaceTicksAndUnticksAFocusedBox() {
     QFETCH(QString, box);
@@ -223,13 +232,20 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
   void f1OnAFocusedBoxShowsItsCaptionText_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Bruiser") << "bruiser" << "Label4";
-    QTest::newRow("Fast Metabolism") << "fastmet" << "Label16";
-    QTest::newRow("Targetting Computer") << "sexappeal" << "Label20";
-    QTest::newRow("Small Guns") << "smallguns" << "Label39";
-    QTest::newRow("Melee Weapon") << "melee" << "Label43";
-    QTest::newRow("Pilot") << "pilot" << "Label47";
-    QTest::newRow("Outdoorsman") << "outdoorsman" << "Label58";
+    QTest::newRow("Bruiser") << "bruiser"
+                             << "Label4";
+    QTest::newRow("Fast Metabolism") << "fastmet"
+                                     << "Label16";
+    QTest::newRow("Targetting Computer") << "sexappeal"
+                                         << "Label20";
+    QTest::newRow("Small Guns") << "smallguns"
+                                << "Label39";
+    QTest::newRow("Melee Weapon") << "melee"
+                                  << "Label43";
+    QTest::newRow("Pilot") << "pilot"
+                           << "Label47";
+    QTest::newRow("Outdoorsman") << "outdoorsman"
+                                 << "Label58";
   }
   void f1OnAFocusedBoxShowsItsCaptionText() {
     QFETCH(QString, box);
@@ -268,7 +284,7 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
   void ctrlF1StepsThroughEveryCaptionText() {
     const std::vector<std::string_view> captions = CaptionsWithText();
     QCOMPARE(captions.size(), std::size_t{66});  // 65 captions and the counter `tags`
-    Press("bloody", Qt::Key_Space);  // a trait's text in the panel, from its box
+    Press("bloody", Qt::Key_Space);              // a trait's text in the panel, from its box
     const SheetSnapshot start = Snapshot(sheet());
 
     std::vector<std::string> shown;

@@ -27,9 +27,7 @@ constexpr int kPanelHeight = 337;
 // where the font is hinted differently.
 constexpr double kComfortableShare = 0.95;
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
@@ -62,11 +60,12 @@ void HelpTextTest::initTestCase() {
 
   // Measured in a stand-in font, the heights would say nothing.
   const QFontInfo shown(panel_->font());
-  QVERIFY2(shown.family() == QString::fromLatin1(kFontFamily),
-           qPrintable(QStringLiteral("the panel font resolves to \"%1\"; is fonts-liberation installed?")
-                          .arg(shown.family())));
-  qDebug("panel font %s %.2f pt = %d px at %d dpi", qPrintable(shown.family()), shown.pointSizeF(),
-         shown.pixelSize(), panel_->logicalDpiY());
+  QVERIFY2(
+      shown.family() == QString::fromLatin1(kFontFamily),
+      qPrintable(
+          QStringLiteral("the panel font resolves to \"%1\"; is fonts-liberation installed?").arg(shown.family())));
+  qDebug("panel font %s %.2f pt = %d px at %d dpi", qPrintable(shown.family()), shown.pointSizeF(), shown.pixelSize(),
+         panel_->logicalDpiY());
 }
 
 int HelpTextTest::HeightNeeded(const QString& text) {

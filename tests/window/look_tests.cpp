@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "character_window.h"
-#include "window_driver.h"
 #include "desktop_support.h"
+#include "window_driver.h"
 
 using cindral::CharacterWindow;
 
@@ -99,8 +99,10 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("closing");
-    QTest::newRow("trait, no traits left") << "bruiser" << "Label4" << QStringList{"finesse", "jinx"};
-    QTest::newRow("tag, no tags left") << "bigguns" << "Label40" << QStringList{"smallguns", "sneak", "doctor"};
+    QTest::newRow("trait, no traits left") << "bruiser"
+                                           << "Label4" << QStringList{"finesse", "jinx"};
+    QTest::newRow("tag, no tags left") << "bigguns"
+                                       << "Label40" << QStringList{"smallguns", "sneak", "doctor"};
   }
   void aClosedBoxAndItsCaptionLookClosed() {
     QFETCH(QString, box);
@@ -220,7 +222,7 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
   void aStatisticStandsOnTheBaselineOfItsAbbreviation_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("value");
-    const char* rows[][2] = {{"Label75", "st"}, {"Label76", "pe"}, {"Label77", "en"}, {"Label78", "ch"},
+    const char* rows[][2] = {{"Label75", "st"},    {"Label76", "pe"}, {"Label77", "en"}, {"Label78", "ch"},
                              {"Label79", "intel"}, {"Label80", "ag"}, {"Label81", "lu"}};
     for (const auto& row : rows) QTest::newRow(row[0]) << row[0] << row[1];
   }
@@ -239,8 +241,8 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
   void aBoxIsCentredOnItsCaptionsLine_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("caption");
-    const char* rows[][2] = {{"bruiser", "Label4"},   {"finesse", "Label12"},  {"kamikaze", "Label10"},
-                             {"skilled", "Label22"},  {"smallguns", "Label39"}, {"science", "Label53"},
+    const char* rows[][2] = {{"bruiser", "Label4"},  {"finesse", "Label12"},   {"kamikaze", "Label10"},
+                             {"skilled", "Label22"}, {"smallguns", "Label39"}, {"science", "Label53"},
                              {"unarmed", "Label42"}};
     for (const auto& row : rows) QTest::newRow(row[1]) << row[0] << row[1];
   }
@@ -254,9 +256,11 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     const auto letters = RowSpan(Shown(c), IsGreenText);
     const double squareMiddle = (square.first + square.second) / 2.0;
     const double lettersMiddle = (letters.first + letters.second) / 2.0;
-    QVERIFY2(qAbs(squareMiddle - lettersMiddle) <= scale_,
-             qPrintable(QStringLiteral("square %1-%2, letters %3-%4")
-                            .arg(square.first).arg(square.second).arg(letters.first).arg(letters.second)));
+    QVERIFY2(qAbs(squareMiddle - lettersMiddle) <= scale_, qPrintable(QStringLiteral("square %1-%2, letters %3-%4")
+                                                                          .arg(square.first)
+                                                                          .arg(square.second)
+                                                                          .arg(letters.first)
+                                                                          .arg(letters.second)));
   }
 
   // The panel's text keeps clear of the panel's edges.

@@ -48,7 +48,6 @@ class UndoTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-
   // A key where the focus is, as the keyboard sends it.
   void Press(QKeyCombination key) {
     QWidget* focus = QApplication::focusWidget();
@@ -197,10 +196,12 @@ class UndoTests : public QObject, protected cindral::test::WindowDriver {
     QTest::addColumn<QString>("next");
     // Bruiser closes at Traits Left 0; Fast Metabolism to Kamikaze in
     // between are closed too, Finesse is ticked and open.
-    QTest::newRow("trait") << QStringList{"finesse", "jinx"} << "bruiser" << "finesse";
+    QTest::newRow("trait") << QStringList{"finesse", "jinx"} << "bruiser"
+                           << "finesse";
     // Big Guns closes at Tags Left 0; Energy Weapons to First Aid too,
     // Doctor is ticked and open.
-    QTest::newRow("tag") << QStringList{"smallguns", "sneak", "doctor"} << "bigguns" << "doctor";
+    QTest::newRow("tag") << QStringList{"smallguns", "sneak", "doctor"} << "bigguns"
+                         << "doctor";
   }
   void aFocusedBoxThatClosesPassesTheFocusOn() {
     QFETCH(QStringList, clicks);
