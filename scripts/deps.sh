@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
+  clang-format                         # scripts/format.sh: the house format, checked by the tests
   qt6-base-dev libgl-dev
   googletest libgtest-dev
   fonts-liberation

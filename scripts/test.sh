@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
+bash scripts/format.sh --check
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test
 cmake --build build-test -j"$(nproc)"
