@@ -272,9 +272,7 @@ constexpr std::array<std::string_view, kCaptionCount> kCaptionTexts = [] {
 
 }  // namespace
 
-std::string_view CaptionText(std::size_t index) {
-  return index < kCaptionCount ? kCaptionTexts[index] : std::string_view{};
-}
+std::string_view CaptionText(std::size_t index) { return kCaptionTexts.at(index); }
 
 std::string_view HelpFor(std::string_view control) {
   const auto at = std::find(kCaptionControls.begin(), kCaptionControls.end(), control);

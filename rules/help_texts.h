@@ -47,7 +47,8 @@ inline constexpr std::array<std::string_view, kCaptionCount> kCaptionControls = 
   return names;
 }();
 
-// The text of the control at `index` of kCaptionControls.
+// The text of the control at `index` of kCaptionControls; an index past
+// the end is a fault of the program and throws.
 std::string_view CaptionText(std::size_t index);
 
 // The text a click on a caption, the counter `tags` or About shows, or ""

@@ -40,12 +40,6 @@ void Sheet::SetText(Field field, std::string_view text) {
   TextChanged(field);
 }
 
-void Sheet::AppendText(Field field, std::string_view tail) {
-  if (tail.empty()) return;
-  text_[Index(field)].append(tail);
-  TextChanged(field);
-}
-
 double Sheet::Number(Field field) const { return NumberFromText(Text(field)); }
 
 void Sheet::SetNumber(Field field, double value) { SetText(field, TextFromNumber(value)); }
@@ -81,10 +75,10 @@ bool Sheet::UserClick(Box box) {
   return true;
 }
 
-std::string Sheet::TextByName(std::string_view name) const {
+std::optional<std::string> Sheet::TextByName(std::string_view name) const {
   if (const auto field = FindField(name)) return Text(*field);
   if (const auto box = FindBox(name)) return State(*box) == 1 ? "1" : "0";
-  return {};
+  return std::nullopt;
 }
 
 void Sheet::TextChanged(Field field) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,7 +38,6 @@ class Sheet {
 
   const std::string& Text(Field field) const { return text_[Index(field)]; }
   void SetText(Field field, std::string_view text);
-  void AppendText(Field field, std::string_view tail);
 
   double Number(Field field) const;
   void SetNumber(Field field, double value);
@@ -60,8 +60,8 @@ class Sheet {
   bool UserClick(Box box);
 
   // Reads any field or box by its control name; a box reads "0" or "1".
-  // An unknown name reads as an empty text.
-  std::string TextByName(std::string_view name) const;
+  // An unknown name reads as nothing.
+  std::optional<std::string> TextByName(std::string_view name) const;
 
   void SetBoxHandling(BoxHandling handling) { handling_ = handling; }
   void SetObserver(SheetObserver* observer) { observer_ = observer; }

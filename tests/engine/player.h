@@ -136,7 +136,11 @@ class Player {
   const Sheet& sheet() const { return engine_.sheet(); }
 
   // A field's text, or a box as "1" (ticked) or "0".
-  std::string operator[](std::string_view control) const { return sheet().TextByName(control); }
+  std::string operator[](std::string_view control) const {
+    const auto text = sheet().TextByName(control);
+    if (!text) ADD_FAILURE() << "no control named " << control;
+    return text.value_or("");
+  }
 
   // The whole number a field shows, its "%" left aside.
   int Number(std::string_view field) const {

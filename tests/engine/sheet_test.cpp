@@ -61,7 +61,7 @@ TEST(Sheet, EveryFieldStartsWithItsInitialContent) {
     }
   }
   EXPECT_EQ(sheet.Number(*FindField("sma")), 25);
-  EXPECT_EQ(sheet.TextByName("no such control"), "");
+  EXPECT_EQ(sheet.TextByName("no such control"), std::nullopt);
 }
 
 // A tick set from code runs the box's handling before the set returns,

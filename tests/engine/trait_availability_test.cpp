@@ -97,7 +97,7 @@ class TraitWatch : public SheetObserver {
     for (std::size_t i = 0; i < std::size(kWatched); ++i) {
       if (NameOf(box) != kWatched[i]) continue;
       const std::string now =
-          " (traits " + sheet_.TextByName("traits") + ", sexappeal " + sheet_.TextByName("sexappeal") + ")";
+          " (traits " + *sheet_.TextByName("traits") + ", sexappeal " + *sheet_.TextByName("sexappeal") + ")";
       if (sheet_.State(box) != state_[i])
         seen.push_back(std::string(kWatched[i]) + (sheet_.State(box) ? " ticked" : " unticked") + now);
       if (sheet_.Enabled(box) != enabled_[i])

@@ -30,7 +30,11 @@ class WindowDriver {
 
   // What a label shows, and what the sheet holds under a control's name.
   QString Shown(const char* name) const { return Find<QLabel>(name)->text(); }
-  std::string Text(const char* name) const { return window_->engine().sheet().TextByName(name); }
+  std::string Text(const char* name) const {
+    const auto text = window_->engine().sheet().TextByName(name);
+    if (!text) qFatal("no control named %s", name);
+    return *text;
+  }
   bool Ticked(const char* name) const { return Find<QCheckBox>(name)->isChecked(); }
 
   void Click(const char* name) {
