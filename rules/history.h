@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "events.h"
 
@@ -55,18 +56,52 @@ class History {
   std::size_t MemoryBytes() const;
 
  private:
+  // A tick box as a step sees it.
+  struct BoxLook {
+    bool ticked = false;
+    bool enabled = true;
+    bool operator==(const BoxLook&) const = default;
+  };
+
   // Everything a step can change: the texts of every field but the panel,
   // every box, and the last race pick.
   struct State {
     std::array<std::string, kFieldCount> texts;
-    std::array<std::uint8_t, kBoxCount> boxes{};  // bit 0 ticked, bit 1 enabled
+    std::array<BoxLook, kBoxCount> boxes;
     std::string lastPick;
   };
 
-  // One step: the changed fields and boxes, before and after, packed into
-  // one buffer (field or box index, then each text as a length and bytes).
+  // A stretch of a step's characters.
+  struct Span {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
+
+  struct TextChange {
+    Field field;
+    Span before, after;
+  };
+
+  struct BoxChange {
+    Box box;
+    BoxLook before, after;
+  };
+
+  struct PickChange {
+    Span before, after;
+  };
+
+  // One step: every field and box it changed, and the last race pick if it
+  // changed, each with its value before and after. The texts lie one after
+  // another in the step's own characters, most of them a few bytes long.
   struct Step {
-    std::string changes;
+    std::string chars;
+    std::vector<TextChange> texts;
+    std::vector<BoxChange> boxes;
+    std::optional<PickChange> pick;
+
+    bool Empty() const { return texts.empty() && boxes.empty() && !pick; }
+    std::string_view Text(Span span) const { return std::string_view(chars).substr(span.offset, span.length); }
   };
 
   // The box an action types into, if any.
@@ -84,7 +119,7 @@ class History {
   template <typename Action>
   void Record(Action&& action, Typing typing);
   State Capture() const;
-  static std::string Difference(const State& before, const State& after);
+  static Step Difference(const State& before, const State& after);
   void Apply(const Step& step, Side side);
   void Push(Step step);
 
