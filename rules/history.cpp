@@ -36,34 +36,39 @@ History::State History::Capture() const {
   return state;
 }
 
-History::Step History::Difference(const State& before, const State& after) {
-  std::bitset<kFieldCount> fields;
-  std::bitset<kBoxCount> boxes;
-  std::size_t length = 0;
-  for (std::size_t f = 0; f < kFieldCount; ++f) {
-    if (before.texts[f] == after.texts[f]) continue;
-    fields.set(f);
-    length += before.texts[f].size() + after.texts[f].size();
-  }
-  for (std::size_t b = 0; b < kBoxCount; ++b) boxes[b] = before.boxes[b] != after.boxes[b];
+Outcome History::Changes(const State& before, const State& after) {
+  Outcome outcome;
+  for (std::size_t f = 0; f < kFieldCount; ++f) outcome.fields[f] = before.texts[f] != after.texts[f];
+  for (std::size_t b = 0; b < kBoxCount; ++b) outcome.boxes[b] = before.boxes[b] != after.boxes[b];
+  // The race last picked is part of the character: the boxes and limits
+  // follow it while the race text names another.
+  outcome.step = outcome.fields.any() || outcome.boxes.any() || before.lastPick != after.lastPick;
+  return outcome;
+}
+
+History::Step History::Difference(const State& before, const State& after, const Outcome& changes) {
   const bool picked = before.lastPick != after.lastPick;
-  if (picked) length += before.lastPick.size() + after.lastPick.size();
+  std::size_t length = picked ? before.lastPick.size() + after.lastPick.size() : 0;
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    if (changes.fields.test(f)) length += before.texts[f].size() + after.texts[f].size();
+  }
 
   // Every part of the step is sized once, so that it holds no spare room.
   Step step;
   step.chars.reserve(length);
-  step.texts.reserve(fields.count());
-  step.boxes.reserve(boxes.count());
+  step.texts.reserve(changes.fields.count());
+  step.boxes.reserve(changes.boxes.count());
   const auto keep = [&step](const std::string& text) {
     const Span span{static_cast<std::uint32_t>(step.chars.size()), static_cast<std::uint32_t>(text.size())};
     step.chars += text;
     return span;
   };
   for (std::size_t f = 0; f < kFieldCount; ++f) {
-    if (fields.test(f)) step.texts.push_back({static_cast<Field>(f), keep(before.texts[f]), keep(after.texts[f])});
+    if (changes.fields.test(f))
+      step.texts.push_back({static_cast<Field>(f), keep(before.texts[f]), keep(after.texts[f])});
   }
   for (std::size_t b = 0; b < kBoxCount; ++b) {
-    if (boxes.test(b)) step.boxes.push_back({static_cast<Box>(b), before.boxes[b], after.boxes[b]});
+    if (changes.boxes.test(b)) step.boxes.push_back({static_cast<Box>(b), before.boxes[b], after.boxes[b]});
   }
   if (picked) step.pick = PickChange{keep(before.lastPick), keep(after.lastPick)};
   return step;
@@ -90,70 +95,83 @@ void History::Push(Step step) {
 }
 
 template <typename Action>
-void History::Record(Action&& action, Typing typing) {
+Outcome History::Record(Action&& action, Typing typing) {
   // Any other action ends a run of typing.
   if (run_ && run_->box != typing) run_.reset();
   action();
   State now = Capture();
+  Outcome outcome = Changes(current_, now);
   if (typing == Typing::None) {
-    if (Step step = Difference(current_, now); !step.Empty()) Push(std::move(step));
+    if (outcome.step) Push(Difference(current_, now, outcome));
   } else {
     if (!run_) run_ = Run{typing, current_, false};
-    Step step = Difference(run_->start, now);
+    const Outcome runChanges = Changes(run_->start, now);
     if (run_->hasStep) {
       // The run's step grows with every key, or goes when the text is back
       // to what it was.
-      if (step.Empty()) {
+      if (!runChanges.step) {
         steps_.pop_back();
         done_ = steps_.size();
         run_->hasStep = false;
       } else {
-        steps_.back() = std::move(step);
+        steps_.back() = Difference(run_->start, now, runChanges);
       }
-    } else if (!step.Empty()) {
-      Push(std::move(step));
+    } else if (runChanges.step) {
+      Push(Difference(run_->start, now, runChanges));
       run_->hasStep = true;
     }
   }
   current_ = std::move(now);
+  return outcome;
 }
 
-bool History::Click(std::string_view control) {
+Outcome History::Click(std::string_view control) {
   bool reacted = false;
-  Record([&] { reacted = engine_.Click(control); }, Typing::None);
-  return reacted;
+  Outcome outcome = Record([&] { reacted = engine_.Click(control); }, Typing::None);
+  outcome.reacted = reacted;
+  return outcome;
 }
 
-void History::PickRace(std::string_view name) {
-  Record([&] { engine_.PickRace(name); }, Typing::None);
+Outcome History::PickRace(std::string_view name) {
+  return Record([&] { engine_.PickRace(name); }, Typing::None);
 }
 
-void History::TypeRace(std::string_view text) {
-  Record([&] { engine_.TypeRace(text); }, Typing::Race);
+Outcome History::TypeRace(std::string_view text) {
+  return Record([&] { engine_.TypeRace(text); }, Typing::Race);
 }
 
-void History::TypeName(std::string_view text) {
-  Record([&] { engine_.TypeName(text); }, Typing::Name);
+Outcome History::TypeName(std::string_view text) {
+  return Record([&] { engine_.TypeName(text); }, Typing::Name);
 }
 
 void History::EndTyping() { run_.reset(); }
 
-bool History::Undo() {
-  run_.reset();
-  if (!CanUndo()) return false;
-  --done_;
-  Apply(steps_[done_], Side::Before);
-  current_ = Capture();
-  return true;
+Outcome History::ShowCharacterCopied() {
+  return Record([&] { engine_.ShowCharacterCopied(); }, Typing::None);
 }
 
-bool History::Redo() {
+Outcome History::Undo() {
   run_.reset();
-  if (!CanRedo()) return false;
+  if (!CanUndo()) return {};
+  --done_;
+  Apply(steps_[done_], Side::Before);
+  return Recapture();
+}
+
+Outcome History::Redo() {
+  run_.reset();
+  if (!CanRedo()) return {};
   Apply(steps_[done_], Side::After);
   ++done_;
-  current_ = Capture();
-  return true;
+  return Recapture();
+}
+
+Outcome History::Recapture() {
+  State now = Capture();
+  Outcome outcome = Changes(current_, now);
+  outcome.step = true;
+  current_ = std::move(now);
+  return outcome;
 }
 
 std::size_t History::MemoryBytes() const {

@@ -25,13 +25,13 @@ class Playing {
   History& history() { return history_; }
   std::string operator[](std::string_view control) const { return player_[control]; }
 
-  bool Click(std::string_view control) { return history_.Click(control); }
+  bool Click(std::string_view control) { return history_.Click(control).reacted; }
   void Pick(std::string_view race) { history_.PickRace(race); }
   void TypeRace(std::string_view text) { history_.TypeRace(text); }
   void TypeName(std::string_view text) { history_.TypeName(text); }
   void EndTyping() { history_.EndTyping(); }
-  bool Undo() { return history_.Undo(); }
-  bool Redo() { return history_.Redo(); }
+  bool Undo() { return history_.Undo().step; }
+  bool Redo() { return history_.Redo().step; }
 
   // Everything a step can change: the whole window but the panel.
   Snapshot Sheet() const {

@@ -244,7 +244,7 @@ class HistoryChecker {
   std::optional<Violation> UndoAndRedoEverything() {
     const std::string panel = engine_.sheet().Text(Field::info);
     std::size_t undone = 0;
-    while (history_.Undo()) ++undone;
+    while (history_.Undo().step) ++undone;
     if (undone != done_ - floor_) {
       return Violation{"undo everything",
                        std::to_string(undone) + " undos, but " + std::to_string(done_ - floor_) + " steps were done"};
@@ -254,7 +254,7 @@ class HistoryChecker {
       return Violation{"undo everything", "not " + what + ": " + d};
     }
     std::size_t redone = 0;
-    while (history_.Redo()) ++redone;
+    while (history_.Redo().step) ++redone;
     if (redone != path_.size() - floor_) {
       return Violation{"redo everything", std::to_string(redone) + " redos, but " +
                                               std::to_string(path_.size() - floor_) + " steps were kept"};
@@ -329,7 +329,7 @@ class HistoryChecker {
     const bool reactedInTwin = Apply(twin, event);
     bool reacted = true;
     switch (event.kind) {
-      case Event::Kind::Click: reacted = history_.Click(event.text); break;
+      case Event::Kind::Click: reacted = history_.Click(event.text).reacted; break;
       case Event::Kind::PickRace: history_.PickRace(event.text); break;
       case Event::Kind::TypeRace: history_.TypeRace(event.text); break;
       case Event::Kind::TypeName: history_.TypeName(event.text); break;
@@ -369,7 +369,7 @@ class HistoryChecker {
     run_.reset();
     const bool can = undo ? done_ > floor_ : done_ < path_.size();
     const std::string panel = engine_.sheet().Text(Field::info);
-    const bool did = undo ? history_.Undo() : history_.Redo();
+    const bool did = (undo ? history_.Undo() : history_.Redo()).step;
     const char* press = undo ? "undo" : "redo";
     if (did != can) {
       return Violation{std::string(press) + " says whether there was a step",
