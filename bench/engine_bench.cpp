@@ -109,12 +109,12 @@ void TimeHistory(const std::vector<Event>& events, std::size_t every) {
     history.EndTyping();
     for (;;) {
       const Clock::time_point t = Clock::now();
-      if (!history.Undo()) break;
+      if (!history.Undo().step) break;
       undos.push_back(Since(t));
     }
     for (;;) {
       const Clock::time_point t = Clock::now();
-      if (!history.Redo()) break;
+      if (!history.Redo().step) break;
       redos.push_back(Since(t));
     }
   }

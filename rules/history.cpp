@@ -1,36 +1,20 @@
 #include "history.h"
 
-#include <cstring>
+#include <bitset>
 #include <utility>
 
 namespace cindral {
 
 namespace {
 
-// What a change in a step's buffer is about.
-enum class Kind : std::uint8_t { Text, Box, LastPick };
-
-void PutText(std::string& out, std::string_view text) {
-  const auto length = static_cast<std::uint32_t>(text.size());
-  char bytes[sizeof length];
-  std::memcpy(bytes, &length, sizeof length);
-  out.append(bytes, sizeof length);
-  out.append(text);
+// The heap a string holds: nothing while its text fits inside the string.
+std::size_t HeapBytes(const std::string& text) {
+  return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
 }
 
-std::string_view TakeText(std::string_view& in) {
-  std::uint32_t length = 0;
-  std::memcpy(&length, in.data(), sizeof length);
-  const std::string_view text = in.substr(sizeof length, length);
-  in.remove_prefix(sizeof length + length);
-  return text;
-}
-
-void PutTextChange(std::string& out, Kind kind, std::size_t index, std::string_view before, std::string_view after) {
-  out.push_back(static_cast<char>(kind));
-  out.push_back(static_cast<char>(index));
-  PutText(out, before);
-  PutText(out, after);
+template <typename T>
+std::size_t HeapBytes(const std::vector<T>& items) {
+  return items.capacity() * sizeof(T);
 }
 
 }  // namespace
@@ -46,47 +30,60 @@ History::State History::Capture() const {
   }
   for (std::size_t b = 0; b < kBoxCount; ++b) {
     const auto box = static_cast<Box>(b);
-    state.boxes[b] = static_cast<std::uint8_t>((sheet.State(box) == 1 ? 1 : 0) | (sheet.Enabled(box) ? 2 : 0));
+    state.boxes[b] = {sheet.State(box) == 1, sheet.Enabled(box)};
   }
   state.lastPick = engine_.LastPick();
   return state;
 }
 
-std::string History::Difference(const State& before, const State& after) {
-  std::string changes;
+Outcome History::Changes(const State& before, const State& after) {
+  Outcome outcome;
+  for (std::size_t f = 0; f < kFieldCount; ++f) outcome.fields[f] = before.texts[f] != after.texts[f];
+  for (std::size_t b = 0; b < kBoxCount; ++b) outcome.boxes[b] = before.boxes[b] != after.boxes[b];
+  // The race last picked is part of the character: the boxes and limits
+  // follow it while the race text names another.
+  outcome.step = outcome.fields.any() || outcome.boxes.any() || before.lastPick != after.lastPick;
+  return outcome;
+}
+
+History::Step History::Difference(const State& before, const State& after, const Outcome& changes) {
+  const bool picked = before.lastPick != after.lastPick;
+  std::size_t length = picked ? before.lastPick.size() + after.lastPick.size() : 0;
   for (std::size_t f = 0; f < kFieldCount; ++f) {
-    if (before.texts[f] != after.texts[f]) PutTextChange(changes, Kind::Text, f, before.texts[f], after.texts[f]);
+    if (changes.fields.test(f)) length += before.texts[f].size() + after.texts[f].size();
+  }
+
+  // Every part of the step is sized once, so that it holds no spare room.
+  Step step;
+  step.chars.reserve(length);
+  step.texts.reserve(changes.fields.count());
+  step.boxes.reserve(changes.boxes.count());
+  const auto keep = [&step](const std::string& text) {
+    const Span span{static_cast<std::uint32_t>(step.chars.size()), static_cast<std::uint32_t>(text.size())};
+    step.chars += text;
+    return span;
+  };
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    if (changes.fields.test(f))
+      step.texts.push_back({static_cast<Field>(f), keep(before.texts[f]), keep(after.texts[f])});
   }
   for (std::size_t b = 0; b < kBoxCount; ++b) {
-    if (before.boxes[b] == after.boxes[b]) continue;
-    changes.push_back(static_cast<char>(Kind::Box));
-    changes.push_back(static_cast<char>(b));
-    changes.push_back(static_cast<char>(before.boxes[b]));
-    changes.push_back(static_cast<char>(after.boxes[b]));
+    if (changes.boxes.test(b)) step.boxes.push_back({static_cast<Box>(b), before.boxes[b], after.boxes[b]});
   }
-  if (before.lastPick != after.lastPick) PutTextChange(changes, Kind::LastPick, 0, before.lastPick, after.lastPick);
-  return changes;
+  if (picked) step.pick = PickChange{keep(before.lastPick), keep(after.lastPick)};
+  return step;
 }
 
 void History::Apply(const Step& step, Side side) {
   Sheet& sheet = engine_.sheet();
-  std::string_view in = step.changes;
-  while (!in.empty()) {
-    const auto kind = static_cast<Kind>(in[0]);
-    const auto index = static_cast<std::uint8_t>(in[1]);
-    in.remove_prefix(2);
-    if (kind == Kind::Box) {
-      const auto bits = static_cast<std::uint8_t>(in[side == Side::Before ? 0 : 1]);
-      in.remove_prefix(2);
-      sheet.RestoreBox(static_cast<Box>(index), bits & 1, (bits & 2) != 0);
-      continue;
-    }
-    const std::string_view before = TakeText(in);
-    const std::string_view after = TakeText(in);
-    const std::string_view text = side == Side::Before ? before : after;
-    if (kind == Kind::Text) sheet.SetText(static_cast<Field>(index), text);
-    else engine_.RestoreLastPick(text);
+  const bool before = side == Side::Before;
+  for (const TextChange& change : step.texts)
+    sheet.SetText(change.field, step.Text(before ? change.before : change.after));
+  for (const BoxChange& change : step.boxes) {
+    const BoxLook& look = before ? change.before : change.after;
+    sheet.RestoreBox(change.box, look.ticked ? 1 : 0, look.enabled);
   }
+  if (step.pick) engine_.RestoreLastPick(step.Text(before ? step.pick->before : step.pick->after));
 }
 
 void History::Push(Step step) {
@@ -98,78 +95,95 @@ void History::Push(Step step) {
 }
 
 template <typename Action>
-void History::Record(Action&& action, Typing typing) {
+Outcome History::Record(Action&& action, Typing typing) {
   // Any other action ends a run of typing.
   if (run_ && run_->box != typing) run_.reset();
   action();
   State now = Capture();
+  Outcome outcome = Changes(current_, now);
   if (typing == Typing::None) {
-    if (std::string changes = Difference(current_, now); !changes.empty()) Push({std::move(changes)});
+    if (outcome.step) Push(Difference(current_, now, outcome));
   } else {
     if (!run_) run_ = Run{typing, current_, false};
-    std::string changes = Difference(run_->start, now);
+    const Outcome runChanges = Changes(run_->start, now);
     if (run_->hasStep) {
       // The run's step grows with every key, or goes when the text is back
       // to what it was.
-      if (changes.empty()) {
+      if (!runChanges.step) {
         steps_.pop_back();
         done_ = steps_.size();
         run_->hasStep = false;
       } else {
-        steps_.back().changes = std::move(changes);
+        steps_.back() = Difference(run_->start, now, runChanges);
       }
-    } else if (!changes.empty()) {
-      Push({std::move(changes)});
+    } else if (runChanges.step) {
+      Push(Difference(run_->start, now, runChanges));
       run_->hasStep = true;
     }
   }
   current_ = std::move(now);
+  return outcome;
 }
 
-bool History::Click(std::string_view control) {
+Outcome History::Click(std::string_view control) {
   bool reacted = false;
-  Record([&] { reacted = engine_.Click(control); }, Typing::None);
-  return reacted;
+  Outcome outcome = Record([&] { reacted = engine_.Click(control); }, Typing::None);
+  outcome.reacted = reacted;
+  return outcome;
 }
 
-void History::PickRace(std::string_view name) {
-  Record([&] { engine_.PickRace(name); }, Typing::None);
+Outcome History::PickRace(std::string_view name) {
+  return Record([&] { engine_.PickRace(name); }, Typing::None);
 }
 
-void History::TypeRace(std::string_view text) {
-  Record([&] { engine_.TypeRace(text); }, Typing::Race);
+Outcome History::TypeRace(std::string_view text) {
+  return Record([&] { engine_.TypeRace(text); }, Typing::Race);
 }
 
-void History::TypeName(std::string_view text) {
-  Record([&] { engine_.TypeName(text); }, Typing::Name);
+Outcome History::TypeName(std::string_view text) {
+  return Record([&] { engine_.TypeName(text); }, Typing::Name);
 }
 
 void History::EndTyping() { run_.reset(); }
 
-bool History::Undo() {
-  run_.reset();
-  if (!CanUndo()) return false;
-  --done_;
-  Apply(steps_[done_], Side::Before);
-  current_ = Capture();
-  return true;
+Outcome History::ShowCharacterCopied() {
+  return Record([&] { engine_.ShowCharacterCopied(); }, Typing::None);
 }
 
-bool History::Redo() {
+Outcome History::Undo() {
   run_.reset();
-  if (!CanRedo()) return false;
+  if (!CanUndo()) return {};
+  --done_;
+  Apply(steps_[done_], Side::Before);
+  return Recapture();
+}
+
+Outcome History::Redo() {
+  run_.reset();
+  if (!CanRedo()) return {};
   Apply(steps_[done_], Side::After);
   ++done_;
-  current_ = Capture();
-  return true;
+  return Recapture();
+}
+
+Outcome History::Recapture() {
+  State now = Capture();
+  Outcome outcome = Changes(current_, now);
+  outcome.step = true;
+  current_ = std::move(now);
+  return outcome;
 }
 
 std::size_t History::MemoryBytes() const {
   std::size_t bytes = sizeof(*this);
-  for (const Step& step : steps_) bytes += sizeof step + step.changes.capacity();
-  for (const std::string& text : current_.texts) bytes += text.capacity();
+  for (const Step& step : steps_) {
+    bytes += sizeof step + HeapBytes(step.chars) + HeapBytes(step.texts) + HeapBytes(step.boxes);
+  }
+  for (const std::string& text : current_.texts) bytes += HeapBytes(text);
+  bytes += HeapBytes(current_.lastPick);
   if (run_) {
-    for (const std::string& text : run_->start.texts) bytes += text.capacity();
+    for (const std::string& text : run_->start.texts) bytes += HeapBytes(text);
+    bytes += HeapBytes(run_->start.lastPick);
   }
   return bytes;
 }

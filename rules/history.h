@@ -8,16 +8,32 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "events.h"
 
 namespace cindral {
+
+// What one of the player's actions did to the character.
+struct Outcome {
+  bool reacted = true;  // false only for a click on a name that does not react (nothing ran)
+  // It changed the character: made a step, or grew or shrank its typing
+  // run's step; for Undo and Redo: there was a step to take back or to
+  // take again.
+  bool step = false;
+  std::bitset<kFieldCount> fields;  // fields whose text it changed; never the panel, which is not the character
+  std::bitset<kBoxCount> boxes;     // boxes whose state or enabled flag it changed
+
+  bool Changed(Field f) const { return fields.test(Index(f)); }
+  bool Changed(Box b) const { return boxes.test(Index(b)); }
+};
 
 class History {
  public:
@@ -33,20 +49,26 @@ class History {
 
   Engine& engine() { return engine_; }
 
-  // The player's actions, run by the engine. A click that changed nothing
-  // but the panel (a caption, a refused "+") is no step.
-  bool Click(std::string_view control);
-  void PickRace(std::string_view name);
+  // The player's actions, run by the engine; each says what it changed,
+  // from the state just before it to the state just after it. A click that
+  // changed nothing but the panel (a caption, a refused "+") is no step.
+  Outcome Click(std::string_view control);
+  Outcome PickRace(std::string_view name);
 
   // Typing: a run of typing in one box is one step, until the run ends
-  // (the focus leaves the box) or another action comes.
-  void TypeRace(std::string_view text);
-  void TypeName(std::string_view text);
+  // (the focus leaves the box) or another action comes. A key's outcome
+  // lists what that key changed, not the whole run.
+  Outcome TypeRace(std::string_view text);
+  Outcome TypeName(std::string_view text);
   void EndTyping();
 
-  // Returns whether there was a step to take back or to take again.
-  bool Undo();
-  bool Redo();
+  // The character has been copied out of the window: only the panel
+  // changes, so it is never a step, but it ends a run of typing.
+  Outcome ShowCharacterCopied();
+
+  // Takes a step back or again; the outcome lists what that put back.
+  Outcome Undo();
+  Outcome Redo();
   bool CanUndo() const { return done_ > 0; }
   bool CanRedo() const { return done_ < steps_.size(); }
 
@@ -55,18 +77,51 @@ class History {
   std::size_t MemoryBytes() const;
 
  private:
+  // A tick box as a step sees it.
+  struct BoxLook {
+    bool ticked = false;
+    bool enabled = true;
+    bool operator==(const BoxLook&) const = default;
+  };
+
   // Everything a step can change: the texts of every field but the panel,
   // every box, and the last race pick.
   struct State {
     std::array<std::string, kFieldCount> texts;
-    std::array<std::uint8_t, kBoxCount> boxes{};  // bit 0 ticked, bit 1 enabled
+    std::array<BoxLook, kBoxCount> boxes;
     std::string lastPick;
   };
 
-  // One step: the changed fields and boxes, before and after, packed into
-  // one buffer (field or box index, then each text as a length and bytes).
+  // A stretch of a step's characters.
+  struct Span {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+  };
+
+  struct TextChange {
+    Field field;
+    Span before, after;
+  };
+
+  struct BoxChange {
+    Box box;
+    BoxLook before, after;
+  };
+
+  struct PickChange {
+    Span before, after;
+  };
+
+  // One step: every field and box it changed, and the last race pick if it
+  // changed, each with its value before and after. The texts lie one after
+  // another in the step's own characters, most of them a few bytes long.
   struct Step {
-    std::string changes;
+    std::string chars;
+    std::vector<TextChange> texts;
+    std::vector<BoxChange> boxes;
+    std::optional<PickChange> pick;
+
+    std::string_view Text(Span span) const { return std::string_view(chars).substr(span.offset, span.length); }
   };
 
   // The box an action types into, if any.
@@ -82,9 +137,13 @@ class History {
   };
 
   template <typename Action>
-  void Record(Action&& action, Typing typing);
+  Outcome Record(Action&& action, Typing typing);
   State Capture() const;
-  static std::string Difference(const State& before, const State& after);
+  static Outcome Changes(const State& before, const State& after);
+  // After an undo or a redo: takes the sheet it put back as the current
+  // state, and says what changed.
+  Outcome Recapture();
+  static Step Difference(const State& before, const State& after, const Outcome& changes);
   void Apply(const Step& step, Side side);
   void Push(Step step);
 

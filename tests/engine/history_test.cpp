@@ -1,10 +1,12 @@
 // The history of the player's steps: what counts as a step, undo putting
 // back every field and box as it was before the step (with no rule run and
 // the panel left alone), redo putting back the state after it, typing runs,
-// the steps dropped by a new step and the thousand steps kept.
+// the steps dropped by a new step and the thousand steps kept; and what
+// each action says it changed.
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,13 +27,13 @@ class Playing {
   History& history() { return history_; }
   std::string operator[](std::string_view control) const { return player_[control]; }
 
-  bool Click(std::string_view control) { return history_.Click(control); }
+  bool Click(std::string_view control) { return history_.Click(control).reacted; }
   void Pick(std::string_view race) { history_.PickRace(race); }
   void TypeRace(std::string_view text) { history_.TypeRace(text); }
   void TypeName(std::string_view text) { history_.TypeName(text); }
   void EndTyping() { history_.EndTyping(); }
-  bool Undo() { return history_.Undo(); }
-  bool Redo() { return history_.Redo(); }
+  bool Undo() { return history_.Undo().step; }
+  bool Redo() { return history_.Redo().step; }
 
   // Everything a step can change: the whole window but the panel.
   Snapshot Sheet() const {
@@ -47,7 +49,7 @@ class Playing {
 
 // One action of the player, for the tables below.
 struct Act {
-  enum Kind { Click, Pick, TypeRace, TypeName, EndTyping, Undo, Redo } kind;
+  enum Kind { Click, Pick, TypeRace, TypeName, EndTyping, Undo, Redo, Copied } kind;
   std::string text;
 };
 
@@ -58,17 +60,21 @@ Act TypeName(std::string_view t) { return {Act::TypeName, std::string(t)}; }
 const Act kEndTyping{Act::EndTyping, ""};
 const Act kUndo{Act::Undo, ""};
 const Act kRedo{Act::Redo, ""};
+const Act kCopied{Act::Copied, ""};
 
-void Play(Playing& p, const Act& act) {
+Outcome Play(Playing& p, const Act& act) {
+  History& h = p.history();
   switch (act.kind) {
-    case Act::Click: p.Click(act.text); break;
-    case Act::Pick: p.Pick(act.text); break;
-    case Act::TypeRace: p.TypeRace(act.text); break;
-    case Act::TypeName: p.TypeName(act.text); break;
-    case Act::EndTyping: p.EndTyping(); break;
-    case Act::Undo: p.Undo(); break;
-    case Act::Redo: p.Redo(); break;
+    case Act::Click: return h.Click(act.text);
+    case Act::Pick: return h.PickRace(act.text);
+    case Act::TypeRace: return h.TypeRace(act.text);
+    case Act::TypeName: return h.TypeName(act.text);
+    case Act::EndTyping: h.EndTyping(); break;
+    case Act::Undo: return h.Undo();
+    case Act::Redo: return h.Redo();
+    case Act::Copied: return h.ShowCharacterCopied();
   }
+  return {};
 }
 
 void Play(Playing& p, const std::vector<Act>& acts) {
@@ -246,6 +252,7 @@ const std::vector<TypingCase> kTypingCases = {
     {"APickEndsTheRun", {TypeRace("Do"), TypeRace("Dog"), Pick("Dog")}, 2, "Dog", "Name"},
     {"AClickEndsTheRun", {TypeName("A"), Click("stplu"), TypeName("AB")}, 3, "Human", "A"},
     {"ACaptionClickEndsTheRun", {TypeName("A"), Click("Label4"), TypeName("AB")}, 2, "Human", "A"},
+    {"ACopyEndsTheRun", {TypeName("A"), kCopied, TypeName("AB")}, 2, "Human", "A"},
     {"TheOtherBoxEndsTheRun", {TypeName("A"), TypeName("Ab"), TypeRace("X"), TypeRace("XY")}, 2, "Human", "Ab"},
     {"UndoEndsTheRun", {TypeName("A"), kUndo, TypeName("AB")}, 1, "Human", "Name"},
     {"RedoEndsTheRun", {TypeName("A"), kUndo, kRedo, TypeName("AB")}, 2, "Human", "A"},
@@ -269,6 +276,52 @@ TEST_P(TypingRuns, MakeOneStepUntilTheyEnd) {
 
 INSTANTIATE_TEST_SUITE_P(History, TypingRuns, ::testing::ValuesIn(kTypingCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// What an action says it changed
+
+TEST(History, AnActionListsTheFieldsAndBoxesItChanged) {
+  struct Case {
+    std::vector<Act> setup;
+    Act act;
+    bool reacted, step;
+    std::set<std::string> changed;  // by control name
+  };
+  // ST 6: Hit Points 31, Carry Wt. 175, Unarmed 52%, Melee Weapons 42%.
+  const std::set<std::string> stPlus = {"st", "chpoint", "hp", "carrywt", "una", "mel"};
+  // Under the Half-Mutant's pick the recomputations and a trait's tick and
+  // untick leave the sheet just as a Human's pick gives it: picking the
+  // Human then changes no field and no box, only the race picked last.
+  const std::vector<Act> humanUnderHalfMutant = {Pick("Half-Mutant"), TypeRace("Human"), kEndTyping,
+                                                 Click("stplu"),      Click("stmin"),    Click("bruiser"),
+                                                 Click("bruiser")};
+  const Case cases[] = {
+      {{}, Click("stplu"), true, true, stPlus},
+      {{Click("stplu")}, kUndo, true, true, stPlus},
+      {{}, Click("sneak"), true, true, {"sneak", "sne", "tags"}},
+      {{Pick("Robot")}, Click("chplu"), true, false, {}},
+      {{}, Click("Label4"), true, false, {}},
+      {{}, Click("nosuch"), false, false, {}},
+      {{TypeName("A")}, TypeName("A"), true, false, {}},
+      {humanUnderHalfMutant, Pick("Human"), true, true, {}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    Playing p;
+    Play(p, c.setup);
+    const Outcome outcome = Play(p, c.act);
+    std::set<std::string> changed;
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+      if (outcome.fields.test(f)) changed.emplace(NameOf(static_cast<Field>(f)));
+    }
+    for (std::size_t b = 0; b < kBoxCount; ++b) {
+      if (outcome.boxes.test(b)) changed.emplace(NameOf(static_cast<Box>(b)));
+    }
+    EXPECT_EQ(outcome.reacted, c.reacted) << "case " << i;
+    EXPECT_EQ(outcome.step, c.step) << "case " << i;
+    EXPECT_EQ(changed, c.changed) << "case " << i;
+  }
+}
 
 // ---------------------------------------------------------------------------
 // Undo runs no rule

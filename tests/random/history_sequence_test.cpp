@@ -6,10 +6,12 @@
 // field but the panel, every box's state and enabled flag, the race last
 // picked) must equal that replay, and the panel must keep its text; after
 // every other action the history must play the event as a plain engine
-// does. At the end, undoing everything gives the sheet at start-up (or,
-// beyond a thousand steps, after the oldest step gone) and redoing
-// everything gives the last. A failure names the seed and prints the
-// shortest list of actions that breaks the rule, as code.
+// does. Every action's outcome must list exactly the fields and boxes that
+// changed, and call it a step exactly when the character changed. At the
+// end, undoing everything gives the sheet at start-up (or, beyond a
+// thousand steps, after the oldest step gone) and redoing everything gives
+// the last. A failure names the seed and prints the shortest list of
+// actions that breaks the rule, as code.
 //
 // CINDRAL_RANDOM_SEED=<number> runs other sequences than the usual ones;
 // CINDRAL_RANDOM_SEQUENCES=<number> scales the 160 sequences of 1,000
@@ -208,6 +210,22 @@ std::string Difference(const Sheetful& shown, const Sheetful& expected) {
   return {};
 }
 
+// An action's outcome against the sheet just before it and just after it:
+// a step exactly when anything of the character differs, and every field
+// and box that differs listed, nothing else (never the panel).
+std::optional<Violation> Reported(const Outcome& outcome, const Sheetful& before, const Sheetful& after) {
+  std::string wrong;
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    if (outcome.fields[f] != (before.texts[f] != after.texts[f])) wrong += " " + std::string(kFieldNames[f]);
+  }
+  for (std::size_t b = 0; b < kBoxCount; ++b) {
+    if (outcome.boxes[b] != (before.boxes[b] != after.boxes[b])) wrong += " " + std::string(kBoxNames[b]);
+  }
+  if (outcome.step != (before != after)) wrong += " the step";
+  if (wrong.empty()) return std::nullopt;
+  return Violation{"an action lists exactly what it changed", "listed wrongly or left out:" + wrong};
+}
+
 // ---------------------------------------------------------------------------
 // The checker
 
@@ -244,7 +262,7 @@ class HistoryChecker {
   std::optional<Violation> UndoAndRedoEverything() {
     const std::string panel = engine_.sheet().Text(Field::info);
     std::size_t undone = 0;
-    while (history_.Undo()) ++undone;
+    while (history_.Undo().step) ++undone;
     if (undone != done_ - floor_) {
       return Violation{"undo everything",
                        std::to_string(undone) + " undos, but " + std::to_string(done_ - floor_) + " steps were done"};
@@ -254,7 +272,7 @@ class HistoryChecker {
       return Violation{"undo everything", "not " + what + ": " + d};
     }
     std::size_t redone = 0;
-    while (history_.Redo()) ++redone;
+    while (history_.Redo().step) ++redone;
     if (redone != path_.size() - floor_) {
       return Violation{"redo everything", std::to_string(redone) + " redos, but " +
                                               std::to_string(path_.size() - floor_) + " steps were kept"};
@@ -327,15 +345,17 @@ class HistoryChecker {
     if (run_ && (!typing || run_->box != event.kind)) run_.reset();
     Engine& twin = Twin();
     const bool reactedInTwin = Apply(twin, event);
-    bool reacted = true;
+    const Sheetful before = Read(engine_);
+    Outcome outcome;
     switch (event.kind) {
-      case Event::Kind::Click: reacted = history_.Click(event.text); break;
-      case Event::Kind::PickRace: history_.PickRace(event.text); break;
-      case Event::Kind::TypeRace: history_.TypeRace(event.text); break;
-      case Event::Kind::TypeName: history_.TypeName(event.text); break;
+      case Event::Kind::Click: outcome = history_.Click(event.text); break;
+      case Event::Kind::PickRace: outcome = history_.PickRace(event.text); break;
+      case Event::Kind::TypeRace: outcome = history_.TypeRace(event.text); break;
+      case Event::Kind::TypeName: outcome = history_.TypeName(event.text); break;
     }
     Sheetful now = Read(twin);
-    if (reacted != reactedInTwin) return Violation{"the history plays events as the engine does", "the click's result"};
+    if (outcome.reacted != reactedInTwin)
+      return Violation{"the history plays events as the engine does", "the click's result"};
     if (auto d = Difference(Read(engine_), now); !d.empty()) {
       return Violation{"the history plays events as the engine does", d};
     }
@@ -343,6 +363,7 @@ class HistoryChecker {
       return Violation{"the history plays events as the engine does",
                        "the panel shows " + Shown(engine_.sheet().Text(Field::info))};
     }
+    if (auto violation = Reported(outcome, before, now)) return violation;
     if (!typing) {
       if (now != Current()) Push({{event}, std::move(now)});
       return Counts("an event");
@@ -369,7 +390,9 @@ class HistoryChecker {
     run_.reset();
     const bool can = undo ? done_ > floor_ : done_ < path_.size();
     const std::string panel = engine_.sheet().Text(Field::info);
-    const bool did = undo ? history_.Undo() : history_.Redo();
+    const Sheetful before = Read(engine_);
+    const Outcome outcome = undo ? history_.Undo() : history_.Redo();
+    const bool did = outcome.step;
     const char* press = undo ? "undo" : "redo";
     if (did != can) {
       return Violation{std::string(press) + " says whether there was a step",
@@ -393,6 +416,7 @@ class HistoryChecker {
       return Violation{undo ? "undo puts back the sheet before the step" : "redo puts back the sheet after the step",
                        d};
     }
+    if (auto violation = Reported(outcome, before, Current())) return violation;
     return Counts(press);
   }
 
