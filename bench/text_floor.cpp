@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "fonts.h"
+#include "palette.h"
 #include "quit_after_shown.h"
 #include "window_layout.h"
 
@@ -50,7 +51,7 @@ class TextFloor : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(rect(), QColor(cindral::kBlack));
     for (const Text& t : texts) {
       painter.setFont(t.font);
       painter.setPen(t.colour);

@@ -24,7 +24,6 @@
 #include <vector>
 
 #include "character_window.h"
-#include "desktop_support.h"
 #include "event_generator.h"
 #include "timing.h"
 
@@ -71,7 +70,6 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   cindral::CharacterWindow window;
-  cindral::AddDesktopSupport(window);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) {
     std::fprintf(stderr, "window_bench: the window was never shown\n");

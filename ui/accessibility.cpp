@@ -11,12 +11,11 @@
 #include <vector>
 
 #include "button_reasons.h"
-#include "character_window.h"
 #include "controls.h"
-#include "desktop_support.h"
 #include "disabled_reasons.h"
 #include "help_texts.h"
 #include "qt_text.h"
+#include "sheet_view.h"
 #include "stat_allocation.h"
 #include "window_layout.h"
 
@@ -129,8 +128,8 @@ void SetDescription(QWidget* widget, const QString& description) {
   if (widget && widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
 }
 
-QString CaptionText(const CharacterWindow& window, std::string_view control) {
-  const auto* caption = qobject_cast<const QLabel*>(ControlNamed(window, CaptionOf(control)));
+QString CaptionText(const SheetView& window, std::string_view control) {
+  const auto* caption = qobject_cast<const QLabel*>(window.Control(CaptionOf(control)));
   return caption ? caption->text() : QString();
 }
 
@@ -169,11 +168,10 @@ struct ValueName {
 // Everything a screen reader says for the window. It sets nothing until a
 // client listens (a window nobody listens to starts without the cost of a
 // name for every widget), then brings the names up to date after every
-// event.
+// event, and says at once what an action has just put on the screen.
 class Speech : public QObject, public QAccessible::ActivationObserver {
  public:
-  explicit Speech(CharacterWindow& window) : QObject(&window), window_(window) {
-    setObjectName(QStringLiteral("speech"));
+  explicit Speech(SheetView& window) : QObject(&window), window_(window) {
     QAccessible::installActivationObserver(this);
     if (QAccessible::isActive()) Listen();
   }
@@ -188,11 +186,30 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     if (listening_) Refresh();
   }
 
-  void SayInformation() {
-    if (listening_) announcement_->Say(Q(window_.engine().sheet().Text(Field::info)));
+  // A press of "+" or "-" is answered with the button's new name, or with
+  // why it changed nothing; a caption, the counter `tags`, About and a copy
+  // of the character have the text they put in the panel said.
+  void Acted(const PlayerAction& action, const Outcome& outcome) {
+    if (!listening_) return;
+    if (action.kind == PlayerAction::Kind::CopyCharacter) {
+      SayInformation();
+      return;
+    }
+    if (action.kind != PlayerAction::Kind::Click) return;
+    const auto control = FindControl(action.text);
+    if (!control) return;
+    if (control->kind == ControlKind::Caption) SayInformation();
+    if (control->kind != ControlKind::StatButton) return;
+    const StatButton& button = kStatButtons[control->index];
+    QWidget* widget = window_.Control(button.name);
+    if (!widget) return;
+    const bool moved = outcome.Changed(FieldOf(button.stat));
+    announcement_->Say(moved ? widget->accessibleName() : widget->accessibleDescription());
   }
 
  private:
+  void SayInformation() { announcement_->Say(Q(window_.sheet().Text(Field::info))); }
+
   void Listen() {
     if (!announcement_) Prepare();
     listening_ = true;
@@ -203,10 +220,10 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
   // lists walked after every event, and what is said at once.
   void Prepare() {
     announcement_ = new Announcement(&window_);
-    SetName(ControlNamed(window_, "Command1"), QStringLiteral("About"));
-    SetName(ControlNamed(window_, "Name"), QStringLiteral("Character name"));
-    SetName(ControlNamed(window_, "extra"), QStringLiteral("Extra"));
-    if (auto* race = qobject_cast<QComboBox*>(ControlNamed(window_, "race"))) {
+    SetName(window_.Control("Command1"), QStringLiteral("About"));
+    SetName(window_.Control("Name"), QStringLiteral("Character name"));
+    SetName(window_.Control("extra"), QStringLiteral("Extra"));
+    if (auto* race = qobject_cast<QComboBox*>(window_.Control("race"))) {
       SetName(race, QStringLiteral("Race"));
       SetName(race->lineEdit(), QStringLiteral("Race"));
       // Some desktops name a drop-down by its text and look for its name in
@@ -219,36 +236,28 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     }
 
     for (const StatButton& b : kStatButtons) {
-      auto* button = qobject_cast<QPushButton*>(ControlNamed(window_, b.name));
-      auto* value = qobject_cast<QLabel*>(ControlNamed(window_, NameOf(FieldOf(b.stat))));
+      auto* button = qobject_cast<QPushButton*>(window_.Control(b.name));
+      auto* value = qobject_cast<QLabel*>(window_.Control(NameOf(FieldOf(b.stat))));
       if (!button || !value) continue;
       buttons_.push_back({b, button, value});
-      // A press is answered with the button's new name, or with why it
-      // changed nothing: the name as it was before the press tells which.
-      connect(button, &QPushButton::pressed, this, [this, button] { nameBeforePress_ = button->accessibleName(); });
-      connect(button, &QPushButton::clicked, this, [this, button] {
-        if (!listening_) return;
-        const bool moved = button->accessibleName() != nameBeforePress_;
-        announcement_->Say(moved ? button->accessibleName() : button->accessibleDescription());
-      });
       // The statistic abbreviations say the statistic.
-      if (b.step > 0) SetName(ControlNamed(window_, CaptionOf(b.name)), StatName(b.stat));
+      if (b.step > 0) SetName(window_.Control(CaptionOf(b.name)), StatName(b.stat));
     }
 
-    for (const ControlPlace& p : BoxPlaces()) {
-      const auto box = FindBox(p.name);
-      QWidget* widget = ControlNamed(window_, p.name);
-      if (!box || !widget) continue;
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+      const auto box = static_cast<Box>(i);
+      const std::string_view name = NameOf(box);
+      QWidget* widget = window_.Control(name);
+      if (!widget) continue;
       QLabel* value = nullptr;
-      if (IsTagBox(*box))
-        value = qobject_cast<QLabel*>(ControlNamed(window_, NameOf(kSkills[Index(SkillOf(*box))].value)));
-      boxes_.push_back({*box, widget, ControlNamed(window_, CaptionOf(p.name)), CaptionText(window_, p.name),
-                        HelpFor(CaptionOf(p.name)), value});
+      if (IsTagBox(box)) value = qobject_cast<QLabel*>(window_.Control(NameOf(ValueField(SkillOf(box)))));
+      boxes_.push_back(
+          {box, widget, window_.Control(CaptionOf(name)), CaptionText(window_, name), HelpFor(CaptionOf(name)), value});
     }
 
     for (const LabelPlace& p : LabelPlaces()) {
       if (p.look == Look::Panel) continue;  // named by the text it shows
-      QWidget* w = ControlNamed(window_, p.name);
+      QWidget* w = window_.Control(p.name);
       if (!w) continue;
       // A caption's rule text is there to be read; a box's caption follows
       // its box's reason too, so it is described after every event.
@@ -257,20 +266,10 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
       if (auto* label = qobject_cast<QLabel*>(w); label && field)
         values_.push_back({label, ValueCaption(*field, p.name)});
     }
-
-    // A click on a caption, on the counter `tags` or on About says the text
-    // it puts into the panel, once the window shows it.
-    for (const std::string_view name : kCaptionControls) {
-      QWidget* w = ControlNamed(window_, name);
-      if (auto* caption = qobject_cast<ClickLabel*>(w))
-        connect(caption, &ClickLabel::clicked, this, [this] { SayInformation(); });
-      if (auto* about = qobject_cast<QPushButton*>(w))
-        connect(about, &QPushButton::clicked, this, [this] { SayInformation(); });
-    }
   }
 
   void Refresh() {
-    const Sheet& sheet = window_.engine().sheet();
+    const Sheet& sheet = window_.sheet();
     for (const ButtonSpeech& b : buttons_) {
       const QString side = b.button.step > 0 ? QStringLiteral(", plus") : QStringLiteral(", minus");
       SetName(b.widget, StatName(b.button.stat) + QLatin1Char(' ') + b.value->text() + side);
@@ -285,7 +284,7 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     }
     for (const ValueName& v : values_) SetName(v.label, v.caption + QStringLiteral(": ") + v.label->text());
     const QString panel = Q(sheet.Text(Field::info));
-    SetName(ControlNamed(window_, "info"), panel.isEmpty() ? QStringLiteral("Information") : panel);
+    SetName(window_.Control("info"), panel.isEmpty() ? QStringLiteral("Information") : panel);
   }
 
   QString ValueCaption(Field field, std::string_view name) const {
@@ -295,28 +294,21 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     return CaptionText(window_, name);
   }
 
-  CharacterWindow& window_;
+  SheetView& window_;
   bool listening_ = false;
   Announcement* announcement_ = nullptr;  // made when a client first listens
   std::vector<ButtonSpeech> buttons_;
   std::vector<BoxSpeech> boxes_;
   std::vector<ValueName> values_;
-  QString nameBeforePress_;
 };
-
-Speech* SpeechOf(CharacterWindow& window) {
-  return dynamic_cast<Speech*>(window.findChild<QObject*>(QStringLiteral("speech"), Qt::FindDirectChildrenOnly));
-}
 
 }  // namespace
 
-void AddAccessibleNames(CharacterWindow& window) {
+void AddAccessibleNames(SheetView& window) {
   auto* speech = new Speech(window);
-  QObject::connect(&window, &CharacterWindow::sheetShown, speech, [speech] { speech->SheetShown(); });
-}
-
-void SpeakInformation(CharacterWindow& window) {
-  if (Speech* speech = SpeechOf(window)) speech->SayInformation();
+  QObject::connect(&window, &SheetView::sheetShown, speech, [speech] { speech->SheetShown(); });
+  QObject::connect(&window, &SheetView::acted, speech,
+                   [speech](const PlayerAction& action, const Outcome& outcome) { speech->Acted(action, outcome); });
 }
 
 }  // namespace cindral

@@ -6,7 +6,7 @@
 
 namespace cindral {
 
-class CharacterWindow;
+class SheetView;
 
 // Every control is named by what it is and the value beside it ("Strength 6,
 // plus", "Small Guns 25%, tag", "Bruiser"), every value field by its caption
@@ -14,13 +14,11 @@ class CharacterWindow;
 // its description, a tick box and a caption carry their rule text, and the
 // information panel is named by the text it shows. All of it is set only
 // while a screen reader (or another accessibility client) listens, and kept
-// current after every event from then on. The Toggle and Press actions of a
-// tick box ask the engine, exactly as a click on the box does.
-void AddAccessibleNames(CharacterWindow& window);
-
-// Has the text the information panel shows just now said at once, wherever
-// the focus is: for the keys that fill the panel (F1, Ctrl+F1). A click on a
-// caption or on About is said without being asked.
-void SpeakInformation(CharacterWindow& window);
+// current after every event from then on. A press of a statistic's button is
+// answered at once with its new value or the reason it changed nothing, and
+// the text a caption click, F1, Ctrl+F1, About or a copy puts in the panel is
+// said at once. The Toggle and Press actions of a tick box are a click on the
+// box, which the window runs through the rules as any other.
+void AddAccessibleNames(SheetView& window);
 
 }  // namespace cindral

@@ -15,28 +15,25 @@
 #include "character_copy.h"
 #include "fonts.h"
 #include "history_menu.h"
+#include "keyboard.h"
+#include "palette.h"
 #include "qt_text.h"
+#include "quit_after_shown.h"
+#include "tooltips.h"
 #include "window_icon.h"
 
 namespace cindral {
 
 namespace {
 
-const QColor kBlack(0, 0, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kLightGrey(192, 192, 192);
-// The caption of a box that cannot be ticked just now.
-const QColor kDimmedGrey(128, 128, 128);
-
 QRect ToQRect(const Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
 
 // The window's own colours: black behind green text. Labels draw on the
 // black frames without a background of their own; only the looks that
 // differ from the window's get a palette.
-void SetTextColour(QWidget& widget, const QColor& colour) {
+void SetTextColour(QWidget& widget, QRgb colour) {
   QPalette palette = widget.palette();
-  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::WindowText, QColor(colour));
   widget.setPalette(palette);
 }
 
@@ -51,8 +48,8 @@ void ApplyLook(QLabel& label, Look look, const QFont& bold) {
       // Dark text on light grey, wrapped at word boundaries, from the top
       // left; what does not fit is cut off.
       QPalette palette = label.palette();
-      palette.setColor(QPalette::WindowText, kBlack);
-      palette.setColor(QPalette::Window, kLightGrey);
+      palette.setColor(QPalette::WindowText, QColor(kBlack));
+      palette.setColor(QPalette::Window, QColor(kLightGrey));
       label.setPalette(palette);
       label.setAutoFillBackground(true);
       label.setWordWrap(true);
@@ -73,32 +70,20 @@ void PutOnBaselineOf(const QLabel& caption, QLabel& value) {
   if (lower > 0) value.setContentsMargins(0, lower, 0, 0);
 }
 
-const ControlPlace& TextBoxPlace(std::string_view name) {
-  for (const ControlPlace& place : TextBoxPlaces()) {
-    if (place.name == name) return place;
-  }
-  return TextBoxPlaces().front();
-}
-
 }  // namespace
 
-CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
+CharacterWindow::CharacterWindow(QWidget* parent) : SheetView(parent) {
   setObjectName(QStringLiteral("CharacterWindow"));
   setWindowTitle(QStringLiteral("Cindral PnP Character Generator"));
   setWindowIcon(WindowIcon());
-  // The window's font is the program's too, so that lists, menus and
-  // tooltips take it and no other font is ever loaded; the window holds it
-  // as its own as well, so that the change of the program's font does not
-  // travel through every control again.
-  QApplication::setFont(WindowFont());
   setFont(WindowFont());
   setFixedSize(kClientWidth, kClientHeight);
   // Green text on black; the name box, the race box and the buttons keep
   // the desktop's standard colours, which use other colour roles.
   QPalette colours = palette();
-  colours.setColor(QPalette::Window, kBlack);
-  colours.setColor(QPalette::WindowText, kGreen);
-  colours.setColor(QPalette::Disabled, QPalette::WindowText, kDimmedGrey);
+  colours.setColor(QPalette::Window, QColor(kBlack));
+  colours.setColor(QPalette::WindowText, QColor(kGreen));
+  colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(kMiddleGrey));
   setPalette(colours);
   setAutoFillBackground(true);
 
@@ -117,10 +102,18 @@ CharacterWindow::CharacterWindow(QWidget* parent) : QWidget(parent) {
 
   engine_.sheet().SetObserver(this);
   // The load handling: the race handling for the race text shown, "Human".
+  engine_.Start();
+  history_.emplace(engine_);
   dirtyFields_.set();
   dirtyBoxes_.set();
-  Handle([this] { engine_.Start(); });
-  history_.emplace(engine_);
+  ShowSheet();
+
+  // What the window offers beyond the mouse; each part keeps itself current
+  // through sheetShown and acted.
+  AddKeyboardSupport(*this);
+  AddAccessibleNames(*this);
+  AddDisabledTooltips(*this);
+  QuitAfterFirstPaintWhenAsked(*this);
 
   for (const std::string_view name : FocusOrder()) {
     if (QWidget* w = Control(name); w && w->isEnabled()) {
@@ -135,9 +128,8 @@ CharacterWindow::~CharacterWindow() { engine_.sheet().SetObserver(nullptr); }
 void CharacterWindow::BuildFrames() {
   frames_[static_cast<std::size_t>(Frame::Window)] = this;
   for (const FramePlace& place : FramePlaces()) {
-    const double captionSize = place.captionPointSize > 0 ? place.captionPointSize : kDefaultPointSize;
-    auto* frame = new SheetFrame(Q(place.caption), WindowFont(captionSize, place.captionPointSize > 0),
-                                 place.greyCaption ? kLightGrey : kGreen, this);
+    auto* frame = new SheetFrame(Q(place.caption), WindowFont(place.captionFont),
+                                 QColor(place.greyCaption ? kLightGrey : kGreen), this);
     frame->setObjectName(Q(place.name));
     frame->setGeometry(ToQRect(place.rect));
     frames_[static_cast<std::size_t>(place.frame)] = frame;
@@ -145,7 +137,7 @@ void CharacterWindow::BuildFrames() {
 }
 
 void CharacterWindow::BuildLabels() {
-  const QFont bold = WindowFont(kCaptionPointSize, true);
+  const QFont bold = WindowFont(FontRole::Bold);
   // The caption beside each value field.
   std::array<const QLabel*, kFieldCount> captionOf{};
   for (const LabelPlace& place : LabelPlaces()) {
@@ -155,7 +147,7 @@ void CharacterWindow::BuildLabels() {
     if (reacting) {
       auto* clickable = new ClickLabel(parent);
       const std::string_view name = reacting->name;
-      connect(clickable, &ClickLabel::clicked, this, [this, name] { Handle([this, name] { history_->Click(name); }); });
+      connect(clickable, &ClickLabel::clicked, this, [this, name] { Act(PlayerAction::Click(name)); });
       label = clickable;
     } else {
       label = new QLabel(parent);
@@ -185,7 +177,7 @@ void CharacterWindow::BuildButtons() {
     button->setGeometry(ToQRect(place.rect));
     button->setAutoDefault(false);
     const std::string_view name = place.name;
-    connect(button, &QPushButton::clicked, this, [this, name] { Handle([this, name] { history_->Click(name); }); });
+    connect(button, &QPushButton::clicked, this, [this, name] { Act(PlayerAction::Click(name)); });
   }
 }
 
@@ -195,50 +187,48 @@ void CharacterWindow::BuildBoxes() {
     box->setObjectName(Q(place.name));
     box->setGeometry(ToQRect(place.rect));
     const std::string_view name = place.name;
-    connect(box, &SheetBox::clickRequested, this, [this, name] { Handle([this, name] { history_->Click(name); }); });
+    connect(box, &SheetBox::clickRequested, this, [this, name] { Act(PlayerAction::Click(name)); });
     if (const auto b = FindBox(place.name)) boxes_[Index(*b)] = box;
   }
 }
 
 void CharacterWindow::BuildTopControls() {
-  const ControlPlace& name = TextBoxPlace("Name");
-  name_ = new SheetLineEdit(FrameWidget(name.frame), true);
-  name_->setObjectName(Q(name.name));
-  name_->setGeometry(ToQRect(name.rect));
+  const TextBoxPlaces& places = TextBoxes();
+  name_ = new SheetLineEdit(FrameWidget(places.name.frame), true);
+  name_->setObjectName(Q(places.name.name));
+  name_->setGeometry(ToQRect(places.name.rect));
   name_->setText(Q(engine_.sheet().Text(Field::Name)));
-  connect(name_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { Handle([this, text] { history_->TypeName(text.toStdString()); }); });
+  connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    Act({PlayerAction::Kind::TypeName, text.toStdString()});
+  });
 
-  const ControlPlace& race = TextBoxPlace("race");
-  race_ = new RaceBox(FrameWidget(race.frame));
-  race_->setObjectName(Q(race.name));
-  race_->setGeometry(ToQRect(race.rect));
+  race_ = new RaceBox(FrameWidget(places.race.frame));
+  race_->setObjectName(Q(places.race.name));
+  race_->setGeometry(ToQRect(places.race.rect));
   race_->setEditText(Q(engine_.sheet().Text(Field::race)));
   // Only what the player types: a pick from the list sets the text too,
   // and is a pick, not typing.
   connect(race_->textPart(), &QLineEdit::textEdited, this, [this](const QString& text) {
-    const std::string typed = text.toStdString();
-    if (typed != engine_.sheet().Text(Field::race)) Handle([this, &typed] { history_->TypeRace(typed); });
+    std::string typed = text.toStdString();
+    if (typed != engine_.sheet().Text(Field::race)) Act({PlayerAction::Kind::TypeRace, std::move(typed)});
   });
   connect(race_, &QComboBox::activated, this, [this](int index) {
-    const std::string picked = race_->itemText(index).toStdString();
-    Handle([this, &picked] { history_->PickRace(picked); });
+    Act({PlayerAction::Kind::PickRace, race_->itemText(index).toStdString()});
   });
 
   // A run of typing is one step, until the focus leaves the box.
   for (SheetLineEdit* typing : {name_, race_->textPart()}) {
     connect(typing, &SheetLineEdit::focusChanged, this, [this](bool hasFocus) {
-      if (!hasFocus && history_) history_->EndTyping();
+      if (!hasFocus && history_) Act({PlayerAction::Kind::EndTyping, {}});
     });
   }
 
-  const ControlPlace& extra = TextBoxPlace("extra");
-  extra_ = new NotesBox(FrameWidget(extra.frame));
-  extra_->setObjectName(Q(extra.name));
-  extra_->setGeometry(ToQRect(extra.rect));
+  extra_ = new NotesBox(FrameWidget(places.extra.frame));
+  extra_->setObjectName(Q(places.extra.name));
+  extra_->setGeometry(ToQRect(places.extra.rect));
   QPalette notes = extra_->palette();
-  notes.setColor(QPalette::Text, kGreen);
-  notes.setColor(QPalette::Base, kBlack);
+  notes.setColor(QPalette::Text, QColor(kGreen));
+  notes.setColor(QPalette::Base, QColor(kBlack));
   extra_->setPalette(notes);
 }
 
@@ -256,31 +246,46 @@ void CharacterWindow::SetFocusOrder() {
 }
 
 void CharacterWindow::AddKeys() {
-  const auto key = [this](QKeyCombination combination, void (CharacterWindow::*action)()) {
+  const auto key = [this](QKeyCombination combination, PlayerAction::Kind kind) {
     auto* shortcut = new QShortcut(QKeySequence(combination), this);
-    connect(shortcut, &QShortcut::activated, this, action);
+    connect(shortcut, &QShortcut::activated, this, [this, kind] { Act({kind, {}}); });
   };
-  key(kUndoKey, &CharacterWindow::Undo);
-  key(kRedoKey, &CharacterWindow::Redo);
-  key(kRedoKeyToo, &CharacterWindow::Redo);
-  key(kCopyCharacterKey, &CharacterWindow::CopyCharacter);
+  key(kUndoKey, PlayerAction::Kind::Undo);
+  key(kRedoKey, PlayerAction::Kind::Redo);
+  key(kRedoKeyToo, PlayerAction::Kind::Redo);
+  key(kCopyCharacterKey, PlayerAction::Kind::CopyCharacter);
   // The text boxes keep Ctrl+C while they hold a selection.
-  key(kCopyKey, &CharacterWindow::CopyCharacter);
+  key(kCopyKey, PlayerAction::Kind::CopyCharacter);
 }
 
-void CharacterWindow::Undo() {
-  Handle([this] { history_->Undo(); });
+Outcome CharacterWindow::Act(const PlayerAction& action) {
+  const Outcome outcome = RunThroughHistory(action);
+  ShowSheet();
+  emit acted(action, outcome);
+  return outcome;
 }
 
-void CharacterWindow::Redo() {
-  Handle([this] { history_->Redo(); });
+Outcome CharacterWindow::RunThroughHistory(const PlayerAction& action) {
+  switch (action.kind) {
+    case PlayerAction::Kind::Click: return history_->Click(action.text);
+    case PlayerAction::Kind::PickRace: return history_->PickRace(action.text);
+    case PlayerAction::Kind::TypeRace: return history_->TypeRace(action.text);
+    case PlayerAction::Kind::TypeName: return history_->TypeName(action.text);
+    case PlayerAction::Kind::EndTyping: history_->EndTyping(); return {};
+    case PlayerAction::Kind::CopyCharacter:
+      // The character as it stands before the panel says it was copied.
+      CopyCharacterToClipboard();
+      return history_->ShowCharacterCopied();
+    case PlayerAction::Kind::Undo: return history_->Undo();
+    case PlayerAction::Kind::Redo: return history_->Redo();
+  }
+  Outcome nothing;
+  nothing.reacted = false;
+  return nothing;
 }
 
-void CharacterWindow::CopyCharacter() {
+void CharacterWindow::CopyCharacterToClipboard() const {
   QApplication::clipboard()->setMimeData(CharacterMimeData(engine_.sheet()));
-  Handle([this] { engine_.ShowCharacterCopied(); });
-  // Said at once, as a screen reader says any text a key puts in the panel.
-  SpeakInformation(*this);
 }
 
 QMenu& CharacterWindow::ContextMenu() {
@@ -298,6 +303,7 @@ void CharacterWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 QWidget* CharacterWindow::Control(std::string_view name) const {
+  if (name.empty()) return nullptr;
   if (name == "race") return race_;
   if (name == "Name") return name_;
   if (name == "extra") return extra_;
@@ -306,12 +312,6 @@ QWidget* CharacterWindow::Control(std::string_view name) const {
   const QString key = Q(name);
   if (QWidget* w = byName_.value(key)) return w;
   return findChild<QWidget*>(key);
-}
-
-template <typename Event>
-void CharacterWindow::Handle(Event&& event) {
-  event();
-  ShowSheet();
 }
 
 void CharacterWindow::ShowSheet() {

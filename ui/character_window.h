@@ -1,12 +1,12 @@
 // The one window of the program: it shows every field of the sheet at its
-// fixed place and turns the player's clicks and typing into the engine's
-// events, each through the history of the player's steps, so that any of
-// them can be taken back. It keeps no state of the character: after every
-// event, undo or redo it shows what the sheet holds.
+// fixed place and turns the player's clicks, keys and typing into the
+// engine's events, each through the history of the player's steps, so that
+// any of them can be taken back. Made, it is whole: its keys, context menu,
+// tooltips and screen-reader support come with it. It keeps no state of the
+// character: after every action, undo or redo it shows what the sheet holds.
 #pragma once
 
 #include <QHash>
-#include <QWidget>
 #include <array>
 #include <bitset>
 #include <optional>
@@ -15,6 +15,7 @@
 #include "controls.h"
 #include "events.h"
 #include "history.h"
+#include "sheet_view.h"
 #include "window_layout.h"
 
 class QLabel;
@@ -22,38 +23,25 @@ class QMenu;
 
 namespace cindral {
 
-class CharacterWindow : public QWidget, private SheetObserver {
+class CharacterWindow : public SheetView, private SheetObserver {
   Q_OBJECT
  public:
   explicit CharacterWindow(QWidget* parent = nullptr);
   ~CharacterWindow() override;
 
-  Engine& engine() { return engine_; }
+  const Engine& engine() const { return engine_; }
   const History& history() const { return *history_; }
 
-  // The widget that shows a field or a box, by control name.
-  QWidget* Control(std::string_view name) const;
-
-  // Puts every field changed since the last call on screen.
-  void ShowSheet();
-
-  // Takes the player's last step back, or takes the step taken back again;
-  // with nothing to take, nothing happens. Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y.
-  void Undo();
-  void Redo();
-
-  // Puts the whole character on the clipboard, as plain text and as an
-  // HTML table, and says so in the information panel. Ctrl+Shift+C, and
-  // Ctrl+C where no text is selected.
-  void CopyCharacter();
+  Outcome Act(const PlayerAction& action) override;
+  const Sheet& sheet() const override { return engine_.sheet(); }
+  bool RaceTextIsPicked() const override { return engine_.RaceTextIsPicked(); }
+  bool CanUndo() const override { return history_->CanUndo(); }
+  bool CanRedo() const override { return history_->CanRedo(); }
+  QWidget* Control(std::string_view name) const override;
 
   // The menu a right-click opens: "Undo", "Redo" and "Copy Character". It
   // is made the first time it is asked for.
   QMenu& ContextMenu();
-
- signals:
-  // After every event has been handled and shown.
-  void sheetShown();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -69,11 +57,12 @@ class CharacterWindow : public QWidget, private SheetObserver {
   void BuildTopControls();
   void SetFocusOrder();
   void AddKeys();
-  void ShowBoxes();
+  Outcome RunThroughHistory(const PlayerAction& action);
+  void CopyCharacterToClipboard() const;
 
-  // Runs one of the player's events, then shows the sheet.
-  template <typename Event>
-  void Handle(Event&& event);
+  // Puts every field and box changed since the last call on screen.
+  void ShowSheet();
+  void ShowBoxes();
 
   QWidget* FrameWidget(Frame frame) const { return frames_[static_cast<std::size_t>(frame)]; }
 

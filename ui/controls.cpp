@@ -9,22 +9,13 @@
 #include <QStyleOptionButton>
 #include <QWheelEvent>
 
+#include "palette.h"
 #include "qt_text.h"
 #include "race_selection.h"
 
 namespace cindral {
 
 namespace {
-
-// A disabled tick box: a dark grey square without a face, its edge and its
-// tick a lighter grey.
-constexpr QRgb kDisabledSquare = qRgb(64, 64, 64);
-constexpr QRgb kDisabledEdge = qRgb(112, 112, 112);
-constexpr QRgb kDisabledTick = qRgb(160, 160, 160);
-
-// The race box while its text is typed and not applied: dark red on amber.
-constexpr QRgb kTypedRaceBase = qRgb(255, 224, 160);
-constexpr QRgb kTypedRaceText = qRgb(128, 0, 0);
 
 // What identifies the pixels a control draws: its kind, state, text, size,
 // scale, colours and font.
@@ -55,12 +46,12 @@ void PaintShared(QWidget& widget, size_t hash, Draw&& draw) {
 }
 
 void PaintDisabledSquare(QPainter& painter, const QRect& square, bool ticked) {
-  painter.fillRect(square, QColor(kDisabledSquare));
-  painter.setPen(QColor(kDisabledEdge));
+  painter.fillRect(square, QColor(kClosedSquare));
+  painter.setPen(QColor(kClosedEdge));
   painter.drawRect(square.adjusted(0, 0, -1, -1));
   if (!ticked) return;
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(kDisabledTick), 2));
+  painter.setPen(QPen(QColor(kClosedTick), 2));
   const QRectF r = QRectF(square).adjusted(3, 3, -3, -3);
   const QPointF tick[] = {{r.left(), r.center().y()}, {r.left() + r.width() / 3, r.bottom()}, {r.right(), r.top()}};
   painter.drawPolyline(tick, 3);
@@ -78,7 +69,7 @@ void PaintFocusRing(QPainter& painter, const QRect& rect) {
   // Four bands along the inside of the edge, filled: a wide pen would run
   // the outline through the stroker and the maths library, at start-up
   // too, where the focused box shows its ring.
-  const QColor colour(kFocusRingColour);
+  const QColor colour(kFocusYellow);
   const int w = kFocusRingWidth;
   const int sideHeight = rect.height() - 2 * w;
   painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), w), colour);
@@ -255,7 +246,7 @@ void RaceBox::ShowPicked(bool picked) {
     return;
   }
   QPalette typed = palette();
-  typed.setColor(QPalette::Base, QColor(kTypedRaceBase));
+  typed.setColor(QPalette::Base, QColor(kTypedRaceAmber));
   typed.setColor(QPalette::Text, QColor(kTypedRaceText));
   setPalette(typed);
 }
@@ -306,14 +297,14 @@ QRect SheetFrame::TitleRect() const {
 
 void SheetFrame::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::black);
+  painter.fillRect(rect(), QColor(kBlack));
   painter.setFont(captionFont_);
   const QFontMetrics metrics(captionFont_);
   const int edge = metrics.height() / 2;
-  painter.setPen(QColor(128, 128, 128));
+  painter.setPen(QColor(kMiddleGrey));
   painter.drawRect(QRect(0, edge, width() - 1, height() - edge - 1));
   const QRect caption = TitleRect();
-  painter.fillRect(caption, Qt::black);
+  painter.fillRect(caption, QColor(kBlack));
   painter.setPen(captionColour_);
   painter.drawText(caption, Qt::AlignCenter, caption_);
 }

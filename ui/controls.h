@@ -30,9 +30,8 @@ inline constexpr QKeyCombination kCopyKey = Qt::CTRL | Qt::Key_C;
 // without selected text.
 bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText);
 
-// The focus ring: a bright outline that shows on the black frames and on
-// the light text boxes alike.
-inline constexpr QRgb kFocusRingColour = qRgb(255, 255, 0);
+// The focus ring: a bright yellow outline that shows on the black frames
+// and on the light text boxes alike.
 inline constexpr int kFocusRingWidth = 2;
 
 // Draws the ring just inside `rect`.

@@ -2,8 +2,8 @@
 
 #include <QMenu>
 
-#include "character_window.h"
 #include "controls.h"
+#include "sheet_view.h"
 
 namespace cindral {
 
@@ -20,20 +20,23 @@ QAction* AddEntry(QMenu& menu, const QString& text, const char* name, QList<QKey
 
 }  // namespace
 
-QMenu* MakeWindowMenu(CharacterWindow& window) {
+QMenu* MakeWindowMenu(SheetView& window) {
   auto* menu = new QMenu(&window);
   menu->setObjectName(QStringLiteral("windowMenu"));
   QAction* undo = AddEntry(*menu, QStringLiteral("Undo"), "undo", {QKeySequence(kUndoKey)});
   QAction* redo = AddEntry(*menu, QStringLiteral("Redo"), "redo", {QKeySequence(kRedoKey), QKeySequence(kRedoKeyToo)});
   menu->addSeparator();
   QAction* copy = AddEntry(*menu, QStringLiteral("Copy Character"), "copyCharacter", {QKeySequence(kCopyCharacterKey)});
-  QObject::connect(undo, &QAction::triggered, &window, &CharacterWindow::Undo);
-  QObject::connect(redo, &QAction::triggered, &window, &CharacterWindow::Redo);
-  QObject::connect(copy, &QAction::triggered, &window, &CharacterWindow::CopyCharacter);
+  const auto act = [&window](QAction* entry, PlayerAction::Kind kind) {
+    QObject::connect(entry, &QAction::triggered, &window, [&window, kind] { window.Act({kind, {}}); });
+  };
+  act(undo, PlayerAction::Kind::Undo);
+  act(redo, PlayerAction::Kind::Redo);
+  act(copy, PlayerAction::Kind::CopyCharacter);
   // The character can always be copied; a step only when there is one.
   QObject::connect(menu, &QMenu::aboutToShow, &window, [&window, undo, redo] {
-    undo->setEnabled(window.history().CanUndo());
-    redo->setEnabled(window.history().CanRedo());
+    undo->setEnabled(window.CanUndo());
+    redo->setEnabled(window.CanRedo());
   });
   return menu;
 }

@@ -7,10 +7,10 @@ class QMenu;
 
 namespace cindral {
 
-class CharacterWindow;
+class SheetView;
 
 // Made the first time the player right-clicks; a window that is never
 // right-clicked starts without it.
-QMenu* MakeWindowMenu(CharacterWindow& window);
+QMenu* MakeWindowMenu(SheetView& window);
 
 }  // namespace cindral

@@ -6,10 +6,8 @@
 #include <QShortcut>
 #include <vector>
 
-#include "accessibility.h"
-#include "character_window.h"
-#include "desktop_support.h"
 #include "help_texts.h"
+#include "sheet_view.h"
 #include "window_layout.h"
 
 namespace cindral {
@@ -28,20 +26,16 @@ std::vector<std::string_view> CaptionsWithText() {
 
 class KeyboardHelp : public QObject {
  public:
-  explicit KeyboardHelp(CharacterWindow& window) : QObject(&window), window_(window), captions_(CaptionsWithText()) {}
+  explicit KeyboardHelp(SheetView& window) : QObject(&window), window_(window), captions_(CaptionsWithText()) {}
 
-  // The caption's own click handling, so the panel shows exactly what a
-  // click on the caption shows; a screen reader says the text at once.
-  void ShowCaptionText(std::string_view caption) {
-    window_.engine().Click(caption);
-    window_.ShowSheet();
-    SpeakInformation(window_);
-  }
+  // A click on the caption, so the panel shows exactly what a click on the
+  // caption shows.
+  void ShowCaptionText(std::string_view caption) { window_.Act(PlayerAction::Click(caption)); }
 
   // Steps from the caption whose text the panel shows (if any) to the next
   // or previous one, round the end.
   void StepThroughCaptions(int step) {
-    const std::string& shown = window_.engine().sheet().Text(Field::info);
+    const std::string& shown = window_.sheet().Text(Field::info);
     const int count = static_cast<int>(captions_.size());
     int at = -1;
     for (int i = 0; i < count; ++i) {
@@ -72,17 +66,17 @@ class KeyboardHelp : public QObject {
   }
 
  private:
-  CharacterWindow& window_;
+  SheetView& window_;
   const std::vector<std::string_view> captions_;
 };
 
 }  // namespace
 
-void AddKeyboardSupport(CharacterWindow& window) {
+void AddKeyboardSupport(SheetView& window) {
   auto* help = new KeyboardHelp(window);
   for (const auto places : {BoxPlaces(), ButtonPlaces()}) {
     for (const ControlPlace& p : places) {
-      if (QWidget* w = ControlNamed(window, p.name)) w->installEventFilter(help);
+      if (QWidget* w = window.Control(p.name)) w->installEventFilter(help);
     }
   }
 

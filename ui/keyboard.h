@@ -3,15 +3,16 @@
 
 namespace cindral {
 
-class CharacterWindow;
+class SheetView;
 
 // Enter presses a focused button as Space does; F1 on a focused tick box
 // shows the text of its caption, as a click on that caption does (F1
 // elsewhere shows nothing: a statistic and its buttons have no text);
 // Ctrl+F1 and Ctrl+Shift+F1 step forwards and backwards through the texts
 // of every caption and the counter `tags`, in the order they stand in the
-// window. (Space ticks a focused box, Alt+Down and F4 open the race list:
-// the widgets do that themselves.)
-void AddKeyboardSupport(CharacterWindow& window);
+// window. Each is a click on the caption, handed to the window. (Space
+// ticks a focused box, Alt+Down and F4 open the race list: the widgets do
+// that themselves.)
+void AddKeyboardSupport(SheetView& window);
 
 }  // namespace cindral

@@ -5,8 +5,7 @@
 #include <cstring>
 
 #include "character_window.h"
-#include "desktop_support.h"
-#include "quit_after_shown.h"
+#include "fonts.h"
 
 namespace {
 
@@ -50,9 +49,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromLatin1(kDesktopId));
   QApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
   QApplication app(argc, argv);
+  // The window's font is the program's too, so that the race list, the
+  // menu and the tooltips take it and no other font is ever loaded.
+  QApplication::setFont(cindral::WindowFont());
   cindral::CharacterWindow window;
-  cindral::AddDesktopSupport(window);
   window.show();
-  cindral::QuitAfterFirstPaintWhenAsked(window);
   return app.exec();
 }

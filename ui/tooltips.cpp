@@ -2,9 +2,8 @@
 
 #include <QWidget>
 
-#include "character_window.h"
-#include "desktop_support.h"
 #include "disabled_reasons.h"
+#include "sheet_view.h"
 #include "window_layout.h"
 
 namespace cindral {
@@ -18,24 +17,22 @@ void SetTip(QWidget* widget, const QString& tip) {
 // The reason follows the race text and the two counters as well as the
 // enabled flags, so every box is looked at after every event; the race
 // box's tip follows its text and the last pick.
-void ShowReasons(CharacterWindow& window) {
-  const Sheet& sheet = window.engine().sheet();
-  for (const ControlPlace& p : BoxPlaces()) {
-    const auto box = FindBox(p.name);
-    if (!box) continue;
-    const QString reason = QString::fromStdString(DisabledReason(sheet, *box));
-    SetTip(ControlNamed(window, p.name), reason);
-    SetTip(ControlNamed(window, CaptionOf(p.name)), reason);
+void ShowReasons(SheetView& window) {
+  const Sheet& sheet = window.sheet();
+  for (std::size_t b = 0; b < kBoxCount; ++b) {
+    const auto box = static_cast<Box>(b);
+    const QString reason = QString::fromStdString(DisabledReason(sheet, box));
+    SetTip(window.Control(NameOf(box)), reason);
+    SetTip(window.Control(CaptionOf(NameOf(box))), reason);
   }
-  SetTip(ControlNamed(window, "race"),
-         window.engine().RaceTextIsPicked() ? QString() : QString::fromLatin1(kTypedRaceNotApplied));
+  SetTip(window.Control("race"), window.RaceTextIsPicked() ? QString() : QString::fromLatin1(kTypedRaceNotApplied));
 }
 
 }  // namespace
 
-void AddDisabledTooltips(CharacterWindow& window) {
+void AddDisabledTooltips(SheetView& window) {
   ShowReasons(window);
-  QObject::connect(&window, &CharacterWindow::sheetShown, &window, [&window] { ShowReasons(window); });
+  QObject::connect(&window, &SheetView::sheetShown, &window, [&window] { ShowReasons(window); });
 }
 
 }  // namespace cindral

@@ -4,7 +4,7 @@
 
 namespace cindral {
 
-class CharacterWindow;
+class SheetView;
 
 // What the race box says while its text is not the race last picked.
 inline constexpr const char* kTypedRaceNotApplied =
@@ -12,6 +12,6 @@ inline constexpr const char* kTypedRaceNotApplied =
 
 // A disabled tick box and its caption carry the reason as their tooltip;
 // the race box says when its text is only typed.
-void AddDisabledTooltips(CharacterWindow& window);
+void AddDisabledTooltips(SheetView& window);
 
 }  // namespace cindral

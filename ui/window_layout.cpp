@@ -12,12 +12,12 @@ namespace {
 
 // clang-format off
 constexpr FramePlace kFrames[] = {
-    {Frame::PrimaryStats,   "Frame1", "Primary Stats",   { 16,  24, 105, 161}, false, 9.75},
-    {Frame::SecondaryStats, "Frame2", "Secondary Stats", { 16, 184, 153, 297}, false, 0},
-    {Frame::Traits,         "Frame3", "Traits",          {168,  40, 145, 497}, false, 0},
-    {Frame::Skills,         "Frame4", "Skills",          {312,  40, 145, 361}, false, 0},
-    {Frame::Information,    "Frame5", "Information",     {456,  32, 177, 369}, true,  13.5},
-    {Frame::Extra,          "Frame6", "Extra",           {312, 400, 321, 137}, false, 0},
+    {Frame::PrimaryStats,   "Frame1", "Primary Stats",   { 16,  24, 105, 161}, false, FontRole::Bold},
+    {Frame::SecondaryStats, "Frame2", "Secondary Stats", { 16, 184, 153, 297}, false, FontRole::Plain},
+    {Frame::Traits,         "Frame3", "Traits",          {168,  40, 145, 497}, false, FontRole::Plain},
+    {Frame::Skills,         "Frame4", "Skills",          {312,  40, 145, 361}, false, FontRole::Plain},
+    {Frame::Information,    "Frame5", "Information",     {456,  32, 177, 369}, true,  FontRole::Title},
+    {Frame::Extra,          "Frame6", "Extra",           {312, 400, 321, 137}, false, FontRole::Plain},
 };
 
 // Every row of a frame stands 16 pixels below the one above and is 17
@@ -86,7 +86,7 @@ constexpr LabelPlace kPanel = {"info", Frame::Information, {8, 24, 161, 337}, ""
 
 constexpr ControlPlace kAbout = {"Command1", Frame::Window, {56, 504, 57, 25}, "About"};
 
-constexpr ControlPlace kTextBoxes[] = {
+constexpr TextBoxPlaces kTextBoxes = {
     {"Name",  Frame::Window, {168, 16, 145, 19}, ""},
     {"race",  Frame::Window, {312, 16, 113, 21}, ""},
     {"extra", Frame::Extra,  {  8, 16, 305, 113}, ""},
@@ -115,11 +115,13 @@ constexpr bool EachTraitOnce() {
 }
 static_assert(EachTraitOnce(), "every trait box stands in the window once");
 
+// Only ever asked while the tables below are built: a field that is no
+// counter ends the build there.
 constexpr const CaptionedField& CounterOf(Field field) {
   for (const CaptionedField& c : kCounters) {
     if (c.field == field) return c;
   }
-  return kCounters.front();
+  throw "no counter shows this field";
 }
 
 constexpr std::size_t kLabelCount =
@@ -197,13 +199,29 @@ constexpr std::array<ControlPlace, kBoxCount> kBoxes = [] {
   return boxes;
 }();
 
+// Every control that takes the focus stands in the focus order exactly once,
+// and nothing else does.
+constexpr bool FocusOrderNamesEveryControlOnce() {
+  std::array<std::string_view, kButtons.size() + kBoxes.size() + 3> controls{};
+  std::size_t n = 0;
+  for (const ControlPlace& p : kButtons) controls[n++] = p.name;
+  for (const ControlPlace& p : kBoxes) controls[n++] = p.name;
+  for (const ControlPlace& p : {kTextBoxes.name, kTextBoxes.race, kTextBoxes.extra}) controls[n++] = p.name;
+  std::array<std::string_view, std::size(kFocusOrder)> order{};
+  std::copy(std::begin(kFocusOrder), std::end(kFocusOrder), order.begin());
+  std::sort(controls.begin(), controls.end());
+  std::sort(order.begin(), order.end());
+  return std::equal(controls.begin(), controls.end(), order.begin(), order.end());
+}
+static_assert(FocusOrderNamesEveryControlOnce(), "the focus order names every button, tick box and text box once");
+
 }  // namespace
 
 std::span<const FramePlace> FramePlaces() { return kFrames; }
 std::span<const LabelPlace> LabelPlaces() { return kLabels; }
 std::span<const ControlPlace> ButtonPlaces() { return kButtons; }
 std::span<const ControlPlace> BoxPlaces() { return kBoxes; }
-std::span<const ControlPlace> TextBoxPlaces() { return kTextBoxes; }
+const TextBoxPlaces& TextBoxes() { return kTextBoxes; }
 std::span<const std::string_view> FocusOrder() { return kFocusOrder; }
 
 std::string_view CaptionOf(std::string_view control) {

@@ -24,13 +24,20 @@ struct Rect {
   int x, y, w, h;
 };
 
+// The window's kinds of text, each in a font of its own (fonts.h).
+enum class FontRole : unsigned char {
+  Plain,  // every text without a font of its own
+  Bold,   // the statistics' abbreviations, "Primary Stats"
+  Title,  // "Information"
+};
+
 struct FramePlace {
   Frame frame;
   std::string_view name;
   std::string_view caption;
   Rect rect;
-  bool greyCaption;         // "Information" has a light grey caption, the others green
-  double captionPointSize;  // 0: the default font
+  bool greyCaption;  // "Information" has a light grey caption, the others green
+  FontRole captionFont;
 };
 
 // A caption, a value field, a counter or the information panel: its name,
@@ -62,9 +69,16 @@ std::span<const LabelPlace> LabelPlaces();
 std::span<const ControlPlace> ButtonPlaces();  // the fourteen buttons and About
 std::span<const ControlPlace> BoxPlaces();     // the forty-seven tick boxes
 // The name box `Name`, the race box `race` and the notes box `extra`.
-std::span<const ControlPlace> TextBoxPlaces();
+struct TextBoxPlaces {
+  ControlPlace name;
+  ControlPlace race;
+  ControlPlace extra;
+};
+const TextBoxPlaces& TextBoxes();
 
-// The controls that take keyboard focus, in the order Tab walks them.
+// The controls that take keyboard focus, in the order Tab walks them: every
+// button, tick box and text box, each once (checked when the program is
+// built, so a misspelt or missing name does not build).
 std::span<const std::string_view> FocusOrder();
 
 // The caption that names a control: a tick box's caption, a value field's,

@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "character_window.h"
-#include "desktop_support.h"
 #include "window_driver.h"
 
 using cindral::CharacterWindow;
@@ -76,16 +75,12 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
     Click(caption);
     return Shows("info");
   }
-  void PickRace(const char* race) {
-    window_->engine().PickRace(race);
-    window_->ShowSheet();
-  }
+  void PickRace(const char* race) { window_->Act({cindral::PlayerAction::Kind::PickRace, race}); }
 
  private slots:
   void init() {
     if (QTest::currentTestFunction() == QByteArray("boxesAskedForEarlyStillGoThroughTheRules")) return;
     window_ = std::make_unique<CharacterWindow>();
-    cindral::AddDesktopSupport(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QAccessible::setActive(true);  // a client starts listening
@@ -96,13 +91,12 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
   }
   void cleanup() { window_.reset(); }
 
-  // A client may walk the window as soon as it exists, before anything else
-  // is added to it; the boxes it finds then still ask the engine. (First, so
-  // that no window made earlier in this run has prepared the way.)
+  // A client may walk the window as soon as it exists, before it is shown;
+  // the boxes it finds then still ask the engine. (First, so that no window
+  // made earlier in this run has prepared the way.)
   void boxesAskedForEarlyStillGoThroughTheRules() {
     CharacterWindow window;
     for (QCheckBox* box : window.findChildren<QCheckBox*>()) QVERIFY(QAccessible::queryAccessibleInterface(box));
-    cindral::AddDesktopSupport(window);
     auto* bruiser = window.findChild<QCheckBox*>(QStringLiteral("bruiser"));
     QAccessible::queryAccessibleInterface(bruiser)->actionInterface()->doAction(
         QAccessibleActionInterface::toggleAction());
@@ -115,7 +109,6 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
 
   void namesAreSetOnlyOnceAClientListens() {
     CharacterWindow quiet;
-    cindral::AddDesktopSupport(quiet);
     auto* plus = quiet.findChild<QPushButton*>(QStringLiteral("stplu"));
     QVERIFY(plus);
     QCOMPARE(plus->accessibleName(), QString());
@@ -126,8 +119,7 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
     QCOMPARE(plus->accessibleName(), QStringLiteral("Strength 5, plus"));
     QCOMPARE(quiet.findChild<QLabel*>(QStringLiteral("hp"))->accessibleName(), QStringLiteral("Hit Points: 30"));
     // From then on the names follow every event.
-    quiet.engine().Click("stplu");
-    quiet.ShowSheet();
+    quiet.Act(cindral::PlayerAction::Click("stplu"));
     QCOMPARE(plus->accessibleName(), QStringLiteral("Strength 6, plus"));
   }
 

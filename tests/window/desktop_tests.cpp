@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "character_window.h"
-#include "desktop_support.h"
 #include "help_texts.h"
 #include "race_selection.h"
 #include "window_driver.h"
@@ -109,7 +108,6 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
  private slots:
   void init() {
     window_ = std::make_unique<CharacterWindow>();
-    cindral::AddDesktopSupport(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   }

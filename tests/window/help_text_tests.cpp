@@ -49,10 +49,8 @@ class HelpTextTest : public QObject {
 };
 
 void HelpTextTest::initTestCase() {
-  QFont font(QString::fromLatin1(kFontFamily));
-  font.setPointSizeF(kDefaultPointSize);
   panel_ = std::make_unique<QLabel>();
-  panel_->setFont(font);
+  panel_->setFont(WindowFont());
   panel_->setWordWrap(true);
   panel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   panel_->setMargin(kPanelMargin);

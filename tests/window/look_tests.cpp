@@ -16,7 +16,6 @@
 #include <memory>
 
 #include "character_window.h"
-#include "desktop_support.h"
 #include "window_driver.h"
 
 using cindral::CharacterWindow;
@@ -85,7 +84,6 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
   void init() {
     scale_ = ScaleFactor();
     window_ = std::make_unique<CharacterWindow>();
-    cindral::AddDesktopSupport(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   }

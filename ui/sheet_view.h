@@ -1,0 +1,66 @@
+// The main window as its own parts see it: the keys, the context menu, the
+// tooltips and the screen-reader support. They read the character from the
+// sheet, find the window's controls by name, and hand every action of the
+// player to the window's one entrance, Act; none of them runs a rule or
+// changes the sheet itself. The window (character_window.h) is the one
+// class that fills this in.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "history.h"
+
+namespace cindral {
+
+// One of the player's actions, as it enters the window.
+struct PlayerAction {
+  enum class Kind : std::uint8_t {
+    Click,          // a button, a tick box, a caption, the counter `tags` or About, by its control name
+    PickRace,       // a race picked from the list
+    TypeRace,       // the race text, as the player has typed it so far
+    TypeName,       // the name, as the player has typed it so far
+    EndTyping,      // the focus has left the box being typed in
+    CopyCharacter,  // the whole character put on the clipboard
+    Undo,
+    Redo,
+  };
+
+  Kind kind;
+  std::string text;  // the control clicked, the race picked or the text typed; "" for the rest
+
+  static PlayerAction Click(std::string_view control) { return {Kind::Click, std::string(control)}; }
+};
+
+class SheetView : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+
+  // Every action of the player enters here, from the mouse, the keyboard, the
+  // context menu and the accessibility actions alike: it runs through the
+  // history of the player's steps, then the sheet is shown.
+  virtual Outcome Act(const PlayerAction& action) = 0;
+
+  // The character as the sheet holds it, and whether the race text is the
+  // race last picked from the list or only typed.
+  virtual const Sheet& sheet() const = 0;
+  virtual bool RaceTextIsPicked() const = 0;
+
+  // Whether there is a step to take back, or one to take again.
+  virtual bool CanUndo() const = 0;
+  virtual bool CanRedo() const = 0;
+
+  // The window's control by name; nullptr for "" or a name it does not have.
+  virtual QWidget* Control(std::string_view name) const = 0;
+
+ signals:
+  // After every action, undo and redo, once the window shows the sheet.
+  void sheetShown();
+  // After an action has run and been shown: what it was and what it did.
+  void acted(const cindral::PlayerAction& action, const cindral::Outcome& outcome);
+};
+
+}  // namespace cindral
