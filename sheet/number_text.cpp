@@ -57,6 +57,7 @@ double NumberFromText(std::string_view text) {
   const std::size_t digitsStart = i;
   while (i < text.size() && IsDigit(text[i])) ++i;
   if (i == digitsStart) return 0;
+  const std::string_view wholeDigits = text.substr(digitsStart, i - digitsStart);
   std::string number(text.substr(start, i - start));
   if (i + 1 < text.size() && text[i] == kDecimalSeparator && IsDigit(text[i + 1])) {
     number += '.';
@@ -66,7 +67,11 @@ double NumberFromText(std::string_view text) {
   double value = 0;
   const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (ec == std::errc::result_out_of_range) {
-    return number.front() == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    // Out of range below 1 is a fraction too small to hold, which reads as
+    // a zero of its sign; from 1 on it is a number too large to hold.
+    const bool negative = number.front() == '-';
+    if (wholeDigits.find_first_not_of('0') == std::string_view::npos) return negative ? -0.0 : 0.0;
+    return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
   }
   return value;
 }

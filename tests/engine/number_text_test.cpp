@@ -71,6 +71,11 @@ TEST(NumberText, ReadsVeryLongTextsWithoutHarm) {
   EXPECT_TRUE(std::isinf(huge) && huge > 0) << huge;
   const double hugeBelow = NumberFromText("-" + std::string(10000, '9'));
   EXPECT_TRUE(std::isinf(hugeBelow) && hugeBelow < 0) << hugeBelow;
+  // Below the smallest fraction a double holds it reads as a zero of its sign.
+  const double tiny = NumberFromText("0." + std::string(400, '0') + "1");
+  EXPECT_TRUE(tiny == 0 && !std::signbit(tiny)) << tiny;
+  const double tinyBelow = NumberFromText("-0." + std::string(400, '0') + "1");
+  EXPECT_TRUE(tinyBelow == 0 && std::signbit(tinyBelow)) << tinyBelow;
 }
 
 TEST(NumberText, EveryTextWrittenReadsBackAsItsNumber) {
