@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -28,6 +29,20 @@ std::string Fixed(double x, int decimals) {
   return text;
 }
 
+// The power of ten of x's first digit once x is rounded to fifteen
+// significant digits, read off the digits written in exponent form. A
+// logarithm would round numbers just below a power up to it (-5 for
+// 9.99999999999999e-6), and the text would lose a digit and its value.
+int DecimalExponent(double x) {
+  char buf[32];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+  const char* exponent = std::find(buf, end, 'e') + 1;
+  if (exponent < end && *exponent == '+') ++exponent;
+  int power = 0;
+  std::from_chars(exponent, end, power);
+  return power;
+}
+
 }  // namespace
 
 std::string TextFromNumber(double x) {
@@ -44,8 +59,7 @@ std::string TextFromNumber(double x) {
   }
   // Fifteen significant digits: as many fraction digits as the integer part
   // leaves, capped for the tiniest magnitudes.
-  const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
-  const int decimals = std::min(340, std::max(0, 14 - exponent));
+  const int decimals = std::min(340, std::max(0, 14 - DecimalExponent(x)));
   return Fixed(x, decimals);
 }
 

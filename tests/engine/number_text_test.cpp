@@ -38,6 +38,10 @@ TEST(NumberText, WritesWholeNumbersBareFractionsShort) {
       {1e-5, "0.00001"},
       {1.0 / 3, "0.333333333333333"},
       {-2.0 / 3, "-0.666666666666667"},
+      // Fifteen nines just below a power of ten keep their digits.
+      {9.99999999999999e-6, "0.00000999999999999999"},
+      {-9.99999999999999e-38, "-0." + std::string(37, '0') + "999999999999999"},
+      {9.999999999999999e-6, "0.00001"},
   };
   for (const auto& [number, text] : cases) EXPECT_EQ(TextFromNumber(number), text) << number;
 }
