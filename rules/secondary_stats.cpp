@@ -1,5 +1,6 @@
 #include "secondary_stats.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -43,16 +44,96 @@ constexpr std::array<RaceModifier, kRaceCount> kRaceModifiers = {{
 static_assert(InKeyOrder(kRaceModifiers, [](const RaceModifier& m) { return m.race; }),
               "the race modifiers are indexed by race");
 
-// Fast Metabolism's poison and radiation resistance: the race's bonus alone.
-struct FastMetabolismResistance {
-  Race race;
-  int poison;
-  int rad;
+// What a step does to its statistic.
+enum class Does : std::uint8_t {
+  Add,               // adds the amount
+  Set,               // replaces the value with the amount
+  SetTimesStrength,  // replaces the value with the amount times ST
+  SetByRace,         // replaces the value with the race's own from kByRace, the amount for any other race
 };
 
-constexpr FastMetabolismResistance kFastMetabolismResistances[] = {
-    {Race::Ghoul, 30, 80},
-    {Race::SuperMutant, 20, 50},
+// One step of the recomputation: while the trait's box is ticked, what it
+// does to one statistic. The step without a trait is the race's modifiers,
+// which stand between the traits' steps where the game applies them.
+struct SecondaryStep {
+  std::optional<Trait> trait;
+  Field statistic = Field::race;  // unused by the race's step: its race row says what it changes
+  Does does = Does::Add;
+  int amount = 0;
+};
+
+constexpr SecondaryStep kRaceModifiersStep = {};
+
+// The traits' effects on the secondary statistics, in the order the game
+// applies them; a later step adjusts what an earlier one left.
+// clang-format off
+constexpr SecondaryStep kSecondarySteps[] = {
+    // trait              statistic         does                     amount
+    {Trait::bruiser,      Field::ap,        Does::Add,               -2},
+    {Trait::smallframe,   Field::carrywt,   Does::SetTimesStrength,  15},
+    {Trait::domesticated, Field::md,        Does::Add,               -2},
+    {Trait::fastmet,      Field::hr,        Does::Add,               +2},
+    kRaceModifiersStep,
+    {Trait::fastmet,      Field::pres,      Does::SetByRace,          0},
+    {Trait::fastmet,      Field::rres,      Does::SetByRace,          0},
+    {Trait::finesse,      Field::bd,        Does::Set,              -30},
+    {Trait::finesse,      Field::cc,        Does::Add,              +10},
+    {Trait::kamikaze,     Field::ac,        Does::Set,                0},
+    {Trait::kamikaze,     Field::seq,       Does::Add,               +5},
+    {Trait::heavyhand,    Field::md,        Does::Add,               +4},
+    {Trait::skilled,      Field::skillrate, Does::Add,               +5},
+    {Trait::glowingone,   Field::rres,      Does::Add,              +50},
+    {Trait::vatskin,      Field::ac,        Does::Add,              +10},
+    {Trait::tightnuts,    Field::dres,      Does::Add,              +40},
+};
+// clang-format on
+
+// The values a by-race step sets: Fast Metabolism throws away the Endurance
+// part of the poison and radiation resistance and keeps only the bonus of
+// the races that have one.
+struct RaceValue {
+  Race race;
+  Field statistic;
+  int value;
+};
+
+// clang-format off
+constexpr RaceValue kByRace[] = {
+    {Race::Ghoul,        Field::pres,  30},
+    {Race::Ghoul,        Field::rres,  80},
+    {Race::SuperMutant,  Field::pres,  20},
+    {Race::SuperMutant,  Field::rres,  50},
+};
+// clang-format on
+
+// The fields the recomputation writes, in the order it writes them: the
+// plain ones, then the "%" ones, each with its sign appended as it is
+// written.
+constexpr Field kPlainFields[] = {Field::ap, Field::hp, Field::ac,        Field::carrywt, Field::seq,
+                                  Field::md, Field::hr, Field::skillrate, Field::hprate};
+constexpr Field kPercentFields[] = {Field::rres, Field::pres, Field::dres, Field::bd, Field::eres, Field::cc};
+
+constexpr bool Written(Field field) {
+  for (const Field f : kPlainFields) {
+    if (f == field) return true;
+  }
+  for (const Field f : kPercentFields) {
+    if (f == field) return true;
+  }
+  return false;
+}
+
+static_assert(std::ranges::all_of(kSecondarySteps,
+                                  [](const SecondaryStep& step) { return !step.trait || Written(step.statistic); }),
+              "every trait's step changes a statistic the recomputation writes");
+
+// The secondary statistics as numbers while they are computed, by field.
+class Values {
+ public:
+  double& operator[](Field field) { return values_[Index(field)]; }
+
+ private:
+  std::array<double, kFieldCount> values_{};
 };
 
 // AG 1 gives 5; every higher band one more, up to 10 from AG 10 on.
@@ -77,93 +158,77 @@ double MeleeDamageFor(double st) { return st >= 1 && st <= 6 ? 1 : st - 5; }
 // Halves go to the even neighbour: 6.5 gives 6, 7.5 gives 8.
 double RoundHalfEven(double x) { return std::nearbyint(x); }
 
-void SetPercent(Sheet& sheet, Field field, double value) { sheet.SetText(field, TextFromNumber(value) + "%"); }
+// The primary statistics the secondary ones derive from (CH is not used).
+struct Primaries {
+  double st, pe, en, in, ag, lu;
+};
+
+// Every statistic as the primary statistics alone make it.
+Values BaseValues(const Primaries& p) {
+  const auto [st, pe, en, in, ag, lu] = p;
+  Values v;
+  v[Field::ap] = ActionPointsFor(ag);
+  v[Field::hp] = 15 + st + 2 * en;
+  v[Field::ac] = ag;
+  v[Field::dres] = 0;
+  v[Field::bd] = 0;
+  v[Field::eres] = 0;
+  v[Field::pres] = 5 * WholePart(en);
+  v[Field::rres] = 2 * WholePart(en);
+  v[Field::cc] = lu;
+  v[Field::carrywt] = 25 + 25 * st;
+  v[Field::seq] = 2 * pe;
+  v[Field::md] = MeleeDamageFor(st);
+  v[Field::hr] = HealRateFor(en);
+  v[Field::skillrate] = 5 + 2 * in;
+  v[Field::hprate] = RoundHalfEven(WholePart(en) / 2 + 3);
+  return v;
+}
+
+void ApplyRaceModifiers(Values& v, Race race) {
+  const RaceModifier& modifier = kRaceModifiers[static_cast<std::size_t>(race)];
+  v[Field::md] += modifier.meleePlus;
+  v[Field::hprate] += modifier.hpRatePlus;
+  if (modifier.damageRes) v[Field::dres] = *modifier.damageRes;
+  v[Field::pres] += modifier.poisonPlus;
+  v[Field::rres] += modifier.radPlus;
+  v[Field::eres] = RowOf(race).electricityRes;
+}
+
+double ByRace(const SecondaryStep& step, std::optional<Race> race) {
+  for (const RaceValue& row : kByRace) {
+    if (race == row.race && step.statistic == row.statistic) return row.value;
+  }
+  return step.amount;
+}
+
+void Apply(const SecondaryStep& step, Values& v, const Primaries& p, std::optional<Race> race) {
+  double& value = v[step.statistic];
+  switch (step.does) {
+    case Does::Add: value += step.amount; break;
+    case Does::Set: value = step.amount; break;
+    case Does::SetTimesStrength: value = step.amount * p.st; break;
+    case Does::SetByRace: value = ByRace(step, race); break;
+  }
+}
 
 }  // namespace
 
 void UpdateSecondaryStats(Sheet& sheet) {
-  const double st = sheet.Number(Field::st);
-  const double pe = sheet.Number(Field::pe);
-  const double en = sheet.Number(Field::en);
-  const double in = sheet.Number(Field::intel);
-  const double ag = sheet.Number(Field::ag);
+  const Primaries primaries = {sheet.Number(Field::st),    sheet.Number(Field::pe), sheet.Number(Field::en),
+                               sheet.Number(Field::intel), sheet.Number(Field::ag), sheet.Number(Field::lu)};
   const std::optional<Race> race = CurrentRace(sheet);
-
-  double ap = ActionPointsFor(ag);
-  if (Ticked(sheet, Trait::bruiser)) ap -= 2;
-  const double hp = 15 + st + 2 * en;
-  // Armor Class and Crit. Chance start as copies of the Agility and Luck
-  // texts and are read back as numbers only when a trait adjusts them.
-  std::string ac = sheet.Text(Field::ag);
-  std::string cc = sheet.Text(Field::lu);
-  double damageRes = 0;
-  double bonusDamage = 0;
-  double electricityRes = 0;
-  double poisonRes = 5 * WholePart(en);
-  double radRes = 2 * WholePart(en);
-  double carryWeight = 25 + 25 * st;
-  double sequence = 2 * pe;
-  if (Ticked(sheet, Trait::smallframe)) carryWeight = 15 * st;
-  double meleeDamage = MeleeDamageFor(st);
-  double healRate = HealRateFor(en);
-  if (Ticked(sheet, Trait::domesticated)) meleeDamage -= 2;
-  double skillRate = 5 + 2 * in;
-  double hpRate = RoundHalfEven(WholePart(en) / 2 + 3);
-  const bool fastMetabolism = Ticked(sheet, Trait::fastmet);
-  if (fastMetabolism) healRate += 2;
-
-  if (race) {
-    const RaceModifier& modifier = kRaceModifiers[static_cast<std::size_t>(*race)];
-    meleeDamage += modifier.meleePlus;
-    hpRate += modifier.hpRatePlus;
-    if (modifier.damageRes) damageRes = *modifier.damageRes;
-    poisonRes += modifier.poisonPlus;
-    radRes += modifier.radPlus;
-    electricityRes = RowOf(*race).electricityRes;
-  }
-
-  // Fast Metabolism throws away the Endurance part of both resistances and
-  // keeps only the bonus of the races that have one.
-  if (fastMetabolism) {
-    poisonRes = 0;
-    radRes = 0;
-    for (const FastMetabolismResistance& r : kFastMetabolismResistances) {
-      if (race == r.race) {
-        poisonRes = r.poison;
-        radRes = r.rad;
-      }
+  Values values = BaseValues(primaries);
+  for (const SecondaryStep& step : kSecondarySteps) {
+    if (!step.trait) {
+      if (race) ApplyRaceModifiers(values, *race);
+    } else if (Ticked(sheet, *step.trait)) {
+      Apply(step, values, primaries, race);
     }
   }
 
-  if (Ticked(sheet, Trait::finesse)) {
-    bonusDamage = -30;
-    cc = TextFromNumber(NumberFromText(cc) + 10);
-  }
-  if (Ticked(sheet, Trait::kamikaze)) {
-    ac = TextFromNumber(0);
-    sequence += 5;
-  }
-  if (Ticked(sheet, Trait::heavyhand)) meleeDamage += 4;
-  if (Ticked(sheet, Trait::skilled)) skillRate += 5;
-  if (Ticked(sheet, Trait::glowingone)) radRes += 50;
-  if (Ticked(sheet, Trait::vatskin)) ac = TextFromNumber(NumberFromText(ac) + 10);
-  if (Ticked(sheet, Trait::tightnuts)) damageRes += 40;
-
-  sheet.SetNumber(Field::ap, ap);
-  sheet.SetNumber(Field::hp, hp);
-  sheet.SetText(Field::ac, ac);
-  sheet.SetNumber(Field::carrywt, carryWeight);
-  sheet.SetNumber(Field::seq, sequence);
-  sheet.SetNumber(Field::md, meleeDamage);
-  sheet.SetNumber(Field::hr, healRate);
-  sheet.SetNumber(Field::skillrate, skillRate);
-  sheet.SetNumber(Field::hprate, hpRate);
-  SetPercent(sheet, Field::rres, radRes);
-  SetPercent(sheet, Field::pres, poisonRes);
-  SetPercent(sheet, Field::dres, damageRes);
-  SetPercent(sheet, Field::bd, bonusDamage);
-  SetPercent(sheet, Field::eres, electricityRes);
-  sheet.SetText(Field::cc, cc + "%");
+  for (const Field field : kPlainFields) sheet.SetNumber(field, values[field]);
+  for (const Field field : kPercentFields) sheet.SetText(field, TextFromNumber(values[field]) + "%");
 
   // The skills read the statistics this run has settled, and the notes
   // come last so that they follow any tag the skills took.

@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -28,6 +29,20 @@ std::string Fixed(double x, int decimals) {
   return text;
 }
 
+// The power of ten of x's first digit once x is rounded to fifteen
+// significant digits, read off the digits written in exponent form. A
+// logarithm would round numbers just below a power up to it (-5 for
+// 9.99999999999999e-6), and the text would lose a digit and its value.
+int DecimalExponent(double x) {
+  char buf[32];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+  const char* exponent = std::find(buf, end, 'e') + 1;
+  if (exponent < end && *exponent == '+') ++exponent;
+  int power = 0;
+  std::from_chars(exponent, end, power);
+  return power;
+}
+
 }  // namespace
 
 std::string TextFromNumber(double x) {
@@ -44,8 +59,7 @@ std::string TextFromNumber(double x) {
   }
   // Fifteen significant digits: as many fraction digits as the integer part
   // leaves, capped for the tiniest magnitudes.
-  const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
-  const int decimals = std::min(340, std::max(0, 14 - exponent));
+  const int decimals = std::min(340, std::max(0, 14 - DecimalExponent(x)));
   return Fixed(x, decimals);
 }
 
@@ -57,6 +71,7 @@ double NumberFromText(std::string_view text) {
   const std::size_t digitsStart = i;
   while (i < text.size() && IsDigit(text[i])) ++i;
   if (i == digitsStart) return 0;
+  const std::string_view wholeDigits = text.substr(digitsStart, i - digitsStart);
   std::string number(text.substr(start, i - start));
   if (i + 1 < text.size() && text[i] == kDecimalSeparator && IsDigit(text[i + 1])) {
     number += '.';
@@ -66,7 +81,11 @@ double NumberFromText(std::string_view text) {
   double value = 0;
   const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (ec == std::errc::result_out_of_range) {
-    return number.front() == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    // Out of range below 1 is a fraction too small to hold, which reads as
+    // a zero of its sign; from 1 on it is a number too large to hold.
+    const bool negative = number.front() == '-';
+    if (wholeDigits.find_first_not_of('0') == std::string_view::npos) return negative ? -0.0 : 0.0;
+    return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
   }
   return value;
 }

@@ -18,7 +18,9 @@ std::string TextFromNumber(double x);
 
 // Reads blanks, an optional "-", digits and an optional fraction. A text
 // that does not start with a number reads as 0; anything after the number
-// is ignored, so "25%" reads 25 and "0/40" reads 0.
+// is ignored, so "25%" reads 25 and "0/40" reads 0. A number too large
+// for a double reads as infinite, a fraction too small for one as a zero of
+// its sign.
 double NumberFromText(std::string_view text);
 
 // The largest whole number not above x (2.9 gives 2, -2.5 gives -3).

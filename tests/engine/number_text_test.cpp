@@ -38,6 +38,10 @@ TEST(NumberText, WritesWholeNumbersBareFractionsShort) {
       {1e-5, "0.00001"},
       {1.0 / 3, "0.333333333333333"},
       {-2.0 / 3, "-0.666666666666667"},
+      // Fifteen nines just below a power of ten keep their digits.
+      {9.99999999999999e-6, "0.00000999999999999999"},
+      {-9.99999999999999e-38, "-0." + std::string(37, '0') + "999999999999999"},
+      {9.999999999999999e-6, "0.00001"},
   };
   for (const auto& [number, text] : cases) EXPECT_EQ(TextFromNumber(number), text) << number;
 }
@@ -71,6 +75,11 @@ TEST(NumberText, ReadsVeryLongTextsWithoutHarm) {
   EXPECT_TRUE(std::isinf(huge) && huge > 0) << huge;
   const double hugeBelow = NumberFromText("-" + std::string(10000, '9'));
   EXPECT_TRUE(std::isinf(hugeBelow) && hugeBelow < 0) << hugeBelow;
+  // Below the smallest fraction a double holds it reads as a zero of its sign.
+  const double tiny = NumberFromText("0." + std::string(400, '0') + "1");
+  EXPECT_TRUE(tiny == 0 && !std::signbit(tiny)) << tiny;
+  const double tinyBelow = NumberFromText("-0." + std::string(400, '0') + "1");
+  EXPECT_TRUE(tinyBelow == 0 && std::signbit(tinyBelow)) << tinyBelow;
 }
 
 TEST(NumberText, EveryTextWrittenReadsBackAsItsNumber) {
