@@ -9,12 +9,12 @@
 
 namespace cindral {
 
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);              // behind everything, and the panel's text
-inline constexpr QRgb kGreen = qRgb(0, 255, 0);            // text, and the frames' titles
-inline constexpr QRgb kWhite = qRgb(255, 255, 255);        // the counters Traits Left and Tags Left
-inline constexpr QRgb kLightGrey = qRgb(192, 192, 192);    // the panel, and the title "Information"
-inline constexpr QRgb kMiddleGrey = qRgb(128, 128, 128);   // the frames' edges, a caption of a closed box
-inline constexpr QRgb kFocusYellow = qRgb(255, 255, 0);    // the ring round the focused control
+inline constexpr QRgb kBlack = qRgb(0, 0, 0);             // behind everything, and the panel's text
+inline constexpr QRgb kGreen = qRgb(0, 255, 0);           // text, and the frames' titles
+inline constexpr QRgb kWhite = qRgb(255, 255, 255);       // the counters Traits Left and Tags Left
+inline constexpr QRgb kLightGrey = qRgb(192, 192, 192);   // the panel, and the title "Information"
+inline constexpr QRgb kMiddleGrey = qRgb(128, 128, 128);  // the frames' edges, a caption of a closed box
+inline constexpr QRgb kFocusYellow = qRgb(255, 255, 0);   // the ring round the focused control
 
 // A tick box that cannot be ticked: a dark grey square without a face, its
 // edge and its tick a lighter grey.
