@@ -38,6 +38,10 @@ class Engine {
  public:
   // Every field in its initial content; Start() runs the load handling.
   Engine();
+  // The same character to play on the side, whose sheet tells nobody of its
+  // changes; only ever made on purpose.
+  explicit Engine(const Engine& other) = default;
+  Engine& operator=(const Engine&) = delete;
 
   void Start();
 

@@ -33,7 +33,10 @@ class Sheet {
   // box unticked and enabled.
   Sheet();
 
-  Sheet(const Sheet&) = delete;
+  // A copy holds the same texts and boxes and runs the same handling, but
+  // tells nobody of its changes: it is for trying a click on the side,
+  // never shown. Only ever made on purpose.
+  explicit Sheet(const Sheet& other);
   Sheet& operator=(const Sheet&) = delete;
 
   const std::string& Text(Field field) const { return text_[Index(field)]; }

@@ -69,6 +69,26 @@ TEST(Events, OtherControlsDoNotReact) {
   EXPECT_EQ(Differences(before, human.Take()), "");
 }
 
+// A copy of the engine plays on by itself: its clicks, nested handling
+// included, reach neither the first engine nor the first sheet's watcher.
+TEST(Events, ACopyOfTheEnginePlaysOnTheSide) {
+  struct Counting : SheetObserver {
+    int changes = 0;
+    void FieldChanged(Field) override { ++changes; }
+    void BoxChanged(Box) override { ++changes; }
+  } watcher;
+  Player human("Human");
+  human.engine().sheet().SetObserver(&watcher);
+  const Snapshot before = human.Take();
+  Engine side(human.engine());
+  side.Click("bruiser");
+  side.PickRace("Robot");  // unticks Bruiser: nested handling on the copy
+  EXPECT_EQ(side.sheet().Text(Field::st), "7");
+  EXPECT_EQ(Differences(before, human.Take()), "");
+  EXPECT_EQ(watcher.changes, 0);
+  human.engine().sheet().SetObserver(nullptr);
+}
+
 // A caption shows its text and changes nothing else, also beside a trait
 // box the race keeps closed; the same caption twice shows the same text.
 TEST(Events, ACaptionChangesOnlyThePanel) {
