@@ -285,7 +285,7 @@ Outcome CharacterWindow::RunThroughHistory(const PlayerAction& action) {
 }
 
 void CharacterWindow::CopyCharacterToClipboard() const {
-  QApplication::clipboard()->setMimeData(CharacterMimeData(engine_.sheet()));
+  QApplication::clipboard()->setMimeData(CharacterMimeData(engine_));
 }
 
 QMenu& CharacterWindow::ContextMenu() {
