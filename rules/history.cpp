@@ -3,6 +3,8 @@
 #include <bitset>
 #include <utility>
 
+#include "character_rebuild.h"
+
 namespace cindral {
 
 namespace {
@@ -148,6 +150,10 @@ void History::EndTyping() { run_.reset(); }
 
 Outcome History::ShowCharacterCopied() {
   return Record([&] { engine_.ShowCharacterCopied(); }, Typing::None);
+}
+
+Outcome History::PasteCharacter(std::string_view text) {
+  return Record([&] { cindral::PasteCharacter(engine_, text); }, Typing::None);
 }
 
 Outcome History::Undo() {

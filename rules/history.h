@@ -66,6 +66,10 @@ class History {
   // changes, so it is never a step, but it ends a run of typing.
   Outcome ShowCharacterCopied();
 
+  // A character pasted in as text, rebuilt through the rules: the whole
+  // rebuild is one step, and a text that builds nothing is none.
+  Outcome PasteCharacter(std::string_view text);
+
   // Takes a step back or again; the outcome lists what that put back.
   Outcome Undo();
   Outcome Redo();

@@ -32,6 +32,8 @@
 #include <string>
 #include <vector>
 
+#include "character_rebuild.h"
+#include "character_summary.h"
 #include "event_generator.h"
 #include "history.h"
 #include "sheet_invariants.h"
@@ -539,6 +541,58 @@ TEST(HistorySequences, KeepsAThousandStepsAndDropsTheOldest) {
   EXPECT_GT(tally.dropped, 500u);
   std::printf("%ld actions, at most %zu steps kept, up to %zu of the oldest dropped\n", tally.actions, tally.mostSteps,
               tally.dropped);
+}
+
+// What pasting the copy of the character the events build gives otherwise
+// than the character, pasted into a fresh engine; "" when nothing.
+std::string PasteDifference(const std::vector<Event>& events) {
+  Engine played, into;
+  played.Start();
+  into.Start();
+  for (const Event& event : events) Apply(played, event);
+  const std::string copy = SummaryText(Summarize(played));
+  PasteCharacter(into, copy);
+  const std::string differs = Difference(Read(into), Read(played));
+  if (!differs.empty()) return differs + "\n" + into.sheet().Text(Field::info) + "\n" + copy;
+  return SummaryText(Summarize(into)) == copy ? "" : "copied again, the text differs";
+}
+
+// Every 100th character of seeded play (its races picked from the list, as
+// the copy's promise goes), copied and pasted through the history into the
+// engine that shows the one before, gives the same sheet and copies again
+// to the same text; one undo takes the paste back.
+TEST(HistorySequences, APastedCopyGivesBackTheCopiedCharacter) {
+  Engine played, into;
+  played.Start();
+  into.Start();
+  History history(into);
+  SeededChoices choices(BaseSeed() + 700000);
+  EventGenerator generator(choices);
+  std::vector<Event> events;
+  while (events.size() < 100 * 500 * static_cast<std::size_t>(Share()) / 250) {
+    Event event = generator.Next();
+    if (event.kind == Event::Kind::TypeRace) continue;
+    Apply(played, event);
+    events.push_back(std::move(event));
+    if (events.size() % 100 != 0) continue;
+    const Sheetful before = Read(into);
+    const std::string copy = SummaryText(Summarize(played));
+    const Outcome pasted = history.PasteCharacter(copy);
+    const bool same = Difference(Read(into), Read(played)).empty() && SummaryText(Summarize(into)) == copy;
+    if (!same) {
+      const auto shortest = Shrink(events, [](const std::vector<Event>& e) { return !PasteDifference(e).empty(); });
+      FAIL() << "after " << events.size() << " events: " << Difference(Read(into), Read(played)) << "\n"
+             << into.sheet().Text(Field::info) << "\nin a fresh engine, shortest:\n"
+             << PasteDifference(shortest) << ToCpp(shortest);
+    }
+    EXPECT_TRUE(into.sheet().Text(Field::info).ends_with("Checked: every value matches the rules"));
+    // A paste of the character shown is no step.
+    ASSERT_EQ(pasted.step, before != Read(played)) << "after " << events.size() << " events";
+    if (!pasted.step) continue;
+    history.Undo();
+    ASSERT_EQ(Difference(Read(into), before), "") << "undoing the paste after " << events.size() << " events";
+    history.Redo();
+  }
 }
 
 // ---------------------------------------------------------------------------

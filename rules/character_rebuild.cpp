@@ -1,0 +1,396 @@
+#include "character_rebuild.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "character_summary.h"
+#include "race_selection.h"
+#include "stat_allocation.h"
+#include "trait_availability.h"
+
+namespace cindral {
+
+namespace {
+
+constexpr std::string_view kNothingPasted = "Nothing pasted; the character stays as it was.\n";
+constexpr std::string_view kAllChecked = "Checked: every value matches the rules";
+constexpr std::array<std::string_view, 6> kCounts = {"no", "one", "two", "three", "four", "five"};
+
+using Stats = std::array<long long, kStatCount>;
+
+Stats StatsOf(const Sheet& sheet) {
+  Stats stats{};
+  for (std::size_t s = 0; s < kStatCount; ++s) stats[s] = static_cast<long long>(sheet.Number(kStats[s].field));
+  return stats;
+}
+
+// What ticking a trait does to the seven statistics.
+struct TraitShift {
+  Trait trait;
+  Stats shift;
+};
+
+// What ticking each trait the race allows does to the statistics, learnt
+// as a player learns it: ticked and unticked again, on the side, on a
+// character just picked. Only the traits that move a statistic are kept.
+std::vector<TraitShift> LearnTraitShifts(const Engine& picked) {
+  Engine probe(picked);
+  std::vector<TraitShift> shifts;
+  for (const TraitInfo& trait : kTraits) {
+    if (!probe.sheet().Enabled(trait.box)) continue;
+    const Stats before = StatsOf(probe.sheet());
+    probe.Click(NameOf(trait.box));
+    TraitShift moved{trait.trait, StatsOf(probe.sheet())};
+    probe.Click(NameOf(trait.box));
+    for (std::size_t s = 0; s < kStatCount; ++s) moved.shift[s] -= before[s];
+    if (std::any_of(moved.shift.begin(), moved.shift.end(), [](long long d) { return d != 0; })) {
+      shifts.push_back(moved);
+    }
+  }
+  return shifts;
+}
+
+// What a player does, in order: the race picked, the clicks, the name typed.
+struct Build {
+  std::string race;
+  std::vector<std::string_view> clicks;
+  std::string name;
+};
+
+void Play(Engine& engine, const Build& build) {
+  engine.PickRace(build.race);
+  for (const std::string_view control : build.clicks) engine.Click(control);
+  engine.TypeName(build.name);
+}
+
+bool Has(const std::vector<Trait>& traits, Trait trait) {
+  return std::find(traits.begin(), traits.end(), trait) != traits.end();
+}
+
+// Plans the player's steps that build the character, or says why none can.
+class Planner {
+ public:
+  Planner(const SharedCharacter& character, const Engine& engine)
+      : character_(character), race_(*RaceNamed(character.race)), row_(RowOf(race_)) {
+    Engine picked(engine);
+    picked.PickRace(character.race);
+    shifts_ = LearnTraitShifts(picked);
+    build_.race = character.race;
+    build_.name = character.name;
+  }
+
+  // The build, or nothing with the problem set.
+  std::optional<Build> Plan() {
+    if (!TraitsAllowed() || !StatsReachable() || !TagsAllowed()) return std::nullopt;
+    PressStatistics();
+    TickTraitsAndTags();
+    return build_;
+  }
+
+  const std::string& problem() const { return problem_; }
+
+ private:
+  const std::string& Line(LineKind kind, std::size_t index = 0) const { return character_.lines[LineOf(kind, index)]; }
+
+  bool Fail(std::string_view line, std::string_view why) {
+    problem_ = QuotedLine(line) + " — " + std::string(why);
+    return false;
+  }
+
+  std::string RaceOwner() const { return "a " + std::string(row_.name) + "'s"; }
+
+  bool TraitsAllowed() {
+    const std::vector<Trait>& traits = character_.traits;
+    if (traits.size() > 2) return Fail(Line(LineKind::Traits), "a character takes at most two traits");
+    for (const Trait trait : traits) {
+      if (!RaceAllows(race_, trait)) {
+        return Fail(Line(LineKind::Traits),
+                    std::string(kTraits[Index(trait)].caption) + " is not available to a " + std::string(row_.name));
+      }
+    }
+    return true;
+  }
+
+  // The statistics' shift from a set of traits.
+  Stats ShiftOf(const std::vector<Trait>& traits) const {
+    Stats shift{};
+    for (const TraitShift& t : shifts_) {
+      if (!Has(traits, t.trait)) continue;
+      for (std::size_t s = 0; s < kStatCount; ++s) shift[s] += t.shift[s];
+    }
+    return shift;
+  }
+
+  // What the player pays for: each statistic without what the final traits
+  // add to it.
+  Stats Bought() const {
+    const Stats shift = ShiftOf(character_.traits);
+    Stats bought{};
+    for (std::size_t s = 0; s < kStatCount; ++s) bought[s] = character_.stats[s] - shift[s];
+    return bought;
+  }
+
+  // The traits to hold ticked while a statistic is pressed to `target`: the
+  // race's limits are held against the value shown, which a ticked trait
+  // moves. None if no trait the race allows, alone or in a pair, lets the
+  // presses get there.
+  std::optional<std::vector<Trait>> Helpers(std::size_t stat, long long target) const {
+    const Limit limit = kRaceLimits[static_cast<std::size_t>(race_)].limits[stat];
+    const long long start = row_.stats[stat];
+    const auto lets = [&](long long shift) {
+      // A "-" needs the value shown above the low limit until the last
+      // press; a "+" needs it below the high one.
+      return target < start ? target + 1 + shift > limit.low : target - 1 + shift < limit.high;
+    };
+    if (target == start || lets(0)) return std::vector<Trait>{};
+    for (const TraitShift& one : shifts_) {
+      if (lets(one.shift[stat])) return std::vector<Trait>{one.trait};
+    }
+    for (std::size_t a = 0; a < shifts_.size(); ++a) {
+      for (std::size_t b = a + 1; b < shifts_.size(); ++b) {
+        if (lets(shifts_[a].shift[stat] + shifts_[b].shift[stat])) {
+          return std::vector<Trait>{shifts_[a].trait, shifts_[b].trait};
+        }
+      }
+    }
+    return std::nullopt;
+  }
+
+  bool StatsReachable() {
+    const Stats bought = Bought();
+    const Stats shift = ShiftOf(character_.traits);
+    long long spent = 0;
+    std::string raised;
+    for (std::size_t s = 0; s < kStatCount; ++s) {
+      spent += bought[s] - row_.stats[s];
+      if (bought[s] > row_.stats[s]) raised += (raised.empty() ? "" : ", ") + Line(LineKind::Stat, s);
+      if (Helpers(s, bought[s])) continue;
+      const Limit limit = kRaceLimits[static_cast<std::size_t>(race_)].limits[s];
+      std::string why = RaceOwner() + " " + std::string(kStats[s].name) + " is " + std::to_string(limit.low) + " to " +
+                        std::to_string(limit.high);
+      if (shift[s] != 0) why += ", and " + TraitsShifting(s) + " " + std::to_string(shift[s]);
+      return Fail(Line(LineKind::Stat, s), why);
+    }
+    if (spent > row_.charPoints) {
+      return Fail(raised, "the statistics need " + std::to_string(spent - row_.charPoints) +
+                              " more character points than a " + std::string(row_.name) + " has");
+    }
+    return true;
+  }
+
+  // "Bruiser adds", "Bruiser and Gifted add": the final traits that move a
+  // statistic.
+  std::string TraitsShifting(std::size_t stat) const {
+    std::vector<std::string_view> names;
+    for (const TraitShift& t : shifts_) {
+      if (Has(character_.traits, t.trait) && t.shift[stat] != 0) names.push_back(kTraits[Index(t.trait)].caption);
+    }
+    std::string text(names.front());
+    for (std::size_t i = 1; i < names.size(); ++i) (text += " and ") += names[i];
+    return text + (names.size() == 1 ? " adds" : " add");
+  }
+
+  std::vector<Skill> Tagged() const {
+    std::vector<Skill> tagged;
+    for (const SkillInfo& skill : kSkills) {
+      if (character_.tags[Index(skill.skill)] != TagMark::None) tagged.push_back(skill.skill);
+    }
+    return tagged;
+  }
+
+  bool Tags(Skill skill) const { return character_.tags[Index(skill)] != TagMark::None; }
+
+  // Three tags; Beta Software gives a fourth, and Ham Fisted tags Unarmed
+  // even when no tag is left.
+  bool TagsAllowed() {
+    const std::size_t most =
+        3 + RaceAllows(race_, Trait::betasoft) + (RaceAllows(race_, Trait::hamfist) && Tags(Skill::Unarmed));
+    const std::vector<Skill> tagged = Tagged();
+    if (tagged.size() <= most) return true;
+    std::string line;
+    for (const Skill skill : tagged) line += (line.empty() ? "" : ", ") + std::string(kSkills[Index(skill)].caption);
+    return Fail(line + " (tagged)",
+                "a " + std::string(row_.name) + " tags at most " + std::string(kCounts[most]) + " skills");
+  }
+
+  void Click(Box box) { build_.clicks.push_back(NameOf(box)); }
+  void Click(Trait trait) { Click(TraitBox(trait)); }
+  void Click(const std::vector<Trait>& traits) {
+    for (const Trait trait : traits) Click(trait);
+  }
+
+  // Every "-" first, so that the points they give back are there for the
+  // "+" presses after them.
+  void PressStatistics() {
+    const Stats bought = Bought();
+    for (const bool lowering : {true, false}) {
+      for (std::size_t s = 0; s < kStatCount; ++s) {
+        const long long start = row_.stats[s];
+        if (bought[s] == start || (bought[s] < start) != lowering) continue;
+        const std::vector<Trait> helpers = *Helpers(s, bought[s]);
+        Click(helpers);
+        const std::string_view button = lowering ? kStats[s].minus : kStats[s].plus;
+        for (long long n = std::max(bought[s], start) - std::min(bought[s], start); n > 0; --n) {
+          build_.clicks.push_back(button);
+        }
+        Click(helpers);
+      }
+    }
+  }
+
+  // The final traits, ticked after the tags but for the one named, which
+  // has been ticked already.
+  void TickTraits(std::optional<Trait> ticked = std::nullopt) {
+    for (const Trait trait : character_.traits) {
+      if (trait != ticked) Click(trait);
+    }
+  }
+
+  void Tag(const std::vector<Skill>& skills) {
+    for (const Skill skill : skills) Click(TagBox(skill));
+  }
+
+  void TickTraitsAndTags() {
+    const std::vector<Trait>& traits = character_.traits;
+    std::vector<Skill> tagged = Tagged();
+    const bool closedUnarmed = Tags(Skill::Unarmed) && RaceAllows(race_, Trait::hamfist) &&
+                               (tagged.size() > 3 || (tagged.size() == 3 && character_.tags[Index(Skill::Unarmed)] ==
+                                                                                TagMark::TaggedBoxClosed));
+    if (closedUnarmed) {
+      // Ham Fisted tags Unarmed once no tag is left, and its box stays
+      // closed: three other skills are tagged first, and a spare one is
+      // given back after when only two are to stay.
+      std::erase(tagged, Skill::Unarmed);
+      std::optional<Skill> spare;
+      for (const SkillInfo& skill : kSkills) {
+        if (tagged.size() < 3 && !spare && !Tags(skill.skill)) spare = skill.skill;
+      }
+      if (spare) tagged.push_back(*spare);
+      Tag(tagged);
+      Click(Trait::hamfist);
+      if (spare) Click(TagBox(*spare));
+      if (!Has(traits, Trait::hamfist)) Click(Trait::hamfist);
+      TickTraits(Trait::hamfist);
+    } else if (Has(traits, Trait::betasoft) || tagged.size() > 3) {
+      // Beta Software's tag, held while a fourth skill is tagged.
+      Click(Trait::betasoft);
+      Tag(tagged);
+      if (!Has(traits, Trait::betasoft)) Click(Trait::betasoft);
+      TickTraits(Trait::betasoft);
+    } else {
+      Tag(tagged);
+      TickTraits();
+    }
+  }
+
+  const SharedCharacter& character_;
+  const Race race_;
+  const RaceRow& row_;
+  std::vector<TraitShift> shifts_;
+  Build build_;
+  std::string problem_;
+};
+
+// Whether the side build gave what the text asks for: every statistic and
+// every trait. Tags may differ where the rules tag a skill themselves; the
+// check lists that.
+std::optional<std::string> Unbuilt(const SharedCharacter& character, const Engine& built) {
+  const Stats stats = StatsOf(built.sheet());
+  for (std::size_t s = 0; s < kStatCount; ++s) {
+    if (stats[s] != character.stats[s]) return character.lines[LineOf(LineKind::Stat, s)];
+  }
+  for (const TraitInfo& trait : kTraits) {
+    if (Ticked(built.sheet(), trait.box) != Has(character.traits, trait.trait)) {
+      return character.lines[LineOf(LineKind::Traits)];
+    }
+  }
+  return std::nullopt;
+}
+
+// A value as the check compares it: no blanks, in lower case, and a "%"
+// at its end left aside.
+std::string Compared(std::string_view value) {
+  std::string compared;
+  for (const char c : value) {
+    if (c != ' ' && c != '\t') compared += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  if (compared.ends_with('%')) compared.pop_back();
+  return compared;
+}
+
+std::string Shown(const SummaryLine& line) {
+  if (line.mark.empty()) return line.value.empty() ? "nothing" : line.value;
+  return line.value.empty() ? "(" + line.mark + ")" : line.value + " (" + line.mark + ")";
+}
+
+// The game master's check: every value the text gives that the rules
+// derive, against what they derive.
+std::string Check(const SharedCharacter& character, const Engine& built) {
+  const CharacterSummary rules = Summarize(built);
+  std::string differences;
+  std::size_t given = 0, differ = 0;
+  for (std::size_t i = 0; i < kSummaryLineCount; ++i) {
+    if (!character.given[i]) continue;
+    ++given;
+    const SummaryLine& text = *character.given[i];
+    const bool valueGiven = !text.value.empty() || kSummaryLines[i].kind != LineKind::Skill;
+    if ((!valueGiven || Compared(text.value) == Compared(rules[i].value)) && text.mark == rules[i].mark) continue;
+    ++differ;
+    differences += "\n" + std::string(kSummaryLines[i].caption) + ": the text says " + QuotedLine(Shown(text)) +
+                   ", the rules give " + QuotedLine(Shown(rules[i]));
+  }
+  if (given == 0) return "Nothing to check: the text gives no value the rules derive";
+  if (differ == 0) return std::string(kAllChecked);
+  return "Checked: " + std::to_string(differ) + (differ == 1 ? " value differs" : " values differ") +
+         " from the rules, whose values are kept:" + differences;
+}
+
+std::string Pasted(const SharedCharacter& character) {
+  std::string text = "Character pasted: ";
+  text += character.name.empty() ? "a " + character.race + " without a name"
+                                 : "\u201C" + QuotedLine(character.name) + "\u201D, a " + character.race;
+  text += ".\n";
+  if (character.typedRace) {
+    text += "The typed race text \u201C" + QuotedLine(*character.typedRace) +
+            "\u201D was left out: the character is built as the " + character.race + " last picked.\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+bool PasteCharacter(Engine& engine, std::string_view text) {
+  Sheet& panel = engine.sheet();
+  if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    panel.SetText(Field::info, "Nothing pasted: the clipboard holds no text.");
+    return false;
+  }
+  const Reading reading = ReadSummary(text);
+  if (!reading.character) {
+    panel.SetText(Field::info, std::string(kNothingPasted) + reading.problem);
+    return false;
+  }
+  const SharedCharacter& character = *reading.character;
+  Planner planner(character, engine);
+  const std::optional<Build> build = planner.Plan();
+  if (!build) {
+    panel.SetText(Field::info, std::string(kNothingPasted) + planner.problem());
+    return false;
+  }
+  // Built on the side first: nothing shows until the build is whole.
+  Engine side(engine);
+  Play(side, *build);
+  if (const auto line = Unbuilt(character, side)) {
+    panel.SetText(Field::info, std::string(kNothingPasted) + QuotedLine(*line) + " — the rules do not build it");
+    return false;
+  }
+  const std::string checked = Check(character, side);
+  Play(engine, *build);
+  panel.SetText(Field::info, Pasted(character) + checked);
+  return true;
+}
+
+}  // namespace cindral
