@@ -191,7 +191,7 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
   // of the character have the text they put in the panel said.
   void Acted(const PlayerAction& action, const Outcome& outcome) {
     if (!listening_) return;
-    if (action.kind == PlayerAction::Kind::CopyCharacter) {
+    if (action.kind == PlayerAction::Kind::CopyCharacter || action.kind == PlayerAction::Kind::PasteCharacter) {
       SayInformation();
       return;
     }

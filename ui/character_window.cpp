@@ -256,6 +256,11 @@ void CharacterWindow::AddKeys() {
   key(kCopyCharacterKey, PlayerAction::Kind::CopyCharacter);
   // The text boxes keep Ctrl+C while they hold a selection.
   key(kCopyKey, PlayerAction::Kind::CopyCharacter);
+  // The boxes that take typed text keep Ctrl+V.
+  for (const QKeyCombination paste : {kPasteCharacterKey, kPasteKey}) {
+    auto* shortcut = new QShortcut(QKeySequence(paste), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { Act(PlayerAction::PasteCharacter()); });
+  }
 }
 
 Outcome CharacterWindow::Act(const PlayerAction& action) {
@@ -276,6 +281,7 @@ Outcome CharacterWindow::RunThroughHistory(const PlayerAction& action) {
       // The character as it stands before the panel says it was copied.
       CopyCharacterToClipboard();
       return history_->ShowCharacterCopied();
+    case PlayerAction::Kind::PasteCharacter: return history_->PasteCharacter(action.text);
     case PlayerAction::Kind::Undo: return history_->Undo();
     case PlayerAction::Kind::Redo: return history_->Redo();
   }

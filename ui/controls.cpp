@@ -62,7 +62,8 @@ void PaintDisabledSquare(QPainter& painter, const QRect& square, bool ticked) {
 bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText) {
   const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key()));
   if (pressed == kCopyKey) return !hasSelectedText;
-  return pressed == kUndoKey || pressed == kRedoKey || pressed == kRedoKeyToo || pressed == kCopyCharacterKey;
+  return pressed == kUndoKey || pressed == kRedoKey || pressed == kRedoKeyToo || pressed == kCopyCharacterKey ||
+         pressed == kPasteCharacterKey;
 }
 
 void PaintFocusRing(QPainter& painter, const QRect& rect) {

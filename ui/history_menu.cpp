@@ -27,16 +27,21 @@ QMenu* MakeWindowMenu(SheetView& window) {
   QAction* redo = AddEntry(*menu, QStringLiteral("Redo"), "redo", {QKeySequence(kRedoKey), QKeySequence(kRedoKeyToo)});
   menu->addSeparator();
   QAction* copy = AddEntry(*menu, QStringLiteral("Copy Character"), "copyCharacter", {QKeySequence(kCopyCharacterKey)});
+  QAction* paste =
+      AddEntry(*menu, QStringLiteral("Paste Character"), "pasteCharacter", {QKeySequence(kPasteCharacterKey)});
   const auto act = [&window](QAction* entry, PlayerAction::Kind kind) {
     QObject::connect(entry, &QAction::triggered, &window, [&window, kind] { window.Act({kind, {}}); });
   };
   act(undo, PlayerAction::Kind::Undo);
   act(redo, PlayerAction::Kind::Redo);
   act(copy, PlayerAction::Kind::CopyCharacter);
-  // The character can always be copied; a step only when there is one.
-  QObject::connect(menu, &QMenu::aboutToShow, &window, [&window, undo, redo] {
+  QObject::connect(paste, &QAction::triggered, &window, [&window] { window.Act(PlayerAction::PasteCharacter()); });
+  // The character can always be copied; a step only when there is one; a
+  // paste only when the clipboard holds text.
+  QObject::connect(menu, &QMenu::aboutToShow, &window, [&window, undo, redo, paste] {
     undo->setEnabled(window.CanUndo());
     redo->setEnabled(window.CanRedo());
+    paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
   });
   return menu;
 }

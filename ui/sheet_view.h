@@ -6,6 +6,8 @@
 // class that fills this in.
 #pragma once
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -18,20 +20,26 @@ namespace cindral {
 // One of the player's actions, as it enters the window.
 struct PlayerAction {
   enum class Kind : std::uint8_t {
-    Click,          // a button, a tick box, a caption, the counter `tags` or About, by its control name
-    PickRace,       // a race picked from the list
-    TypeRace,       // the race text, as the player has typed it so far
-    TypeName,       // the name, as the player has typed it so far
-    EndTyping,      // the focus has left the box being typed in
-    CopyCharacter,  // the whole character put on the clipboard
+    Click,           // a button, a tick box, a caption, the counter `tags` or About, by its control name
+    PickRace,        // a race picked from the list
+    TypeRace,        // the race text, as the player has typed it so far
+    TypeName,        // the name, as the player has typed it so far
+    EndTyping,       // the focus has left the box being typed in
+    CopyCharacter,   // the whole character put on the clipboard
+    PasteCharacter,  // a character rebuilt from the clipboard's plain text
     Undo,
     Redo,
   };
 
   Kind kind;
-  std::string text;  // the control clicked, the race picked or the text typed; "" for the rest
+  std::string text;  // the control clicked, the race picked, the text typed or pasted; "" for the rest
 
   static PlayerAction Click(std::string_view control) { return {Kind::Click, std::string(control)}; }
+  // A paste of the character: what the clipboard holds as plain text now
+  // ("" for a picture or nothing at all).
+  static PlayerAction PasteCharacter() {
+    return {Kind::PasteCharacter, QGuiApplication::clipboard()->text().toStdString()};
+  }
 };
 
 class SheetView : public QWidget {

@@ -413,6 +413,11 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(Name("info").contains(QStringLiteral("copied")));
     QCOMPARE(heard_, QStringList{Name("info")});
+    // And what became of a paste.
+    heard_.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Name("info").startsWith(QStringLiteral("Character pasted")));
+    QCOMPARE(heard_, QStringList{Name("info")});
   }
 };
 

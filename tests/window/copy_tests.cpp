@@ -1,6 +1,6 @@
 // The character copied out of the window: both forms on the clipboard, with
 // every value of a character that differs from the start in every part,
-// and the keys and the menu entry that copy it.
+// and the keys and the menu entry that copy it; and pasted back in.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
@@ -240,6 +240,53 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
     Press(Find("bruiser"), cindral::kUndoKey);
     QCOMPARE(Find<QLabel>("st")->text(), QStringLiteral("5"));
     QCOMPARE(Panel(), kCopied);  // the panel keeps its text through undo
+  }
+
+  // Copy, pick another race, paste: the character comes back whole, as one
+  // step that one Ctrl+Z takes back. Ctrl+V pastes text into the name box,
+  // and a character where no box takes typed text.
+  void aCopyPastesBackAsOneStep() {
+    MakeTheRobot();
+    Press(Find("science"), cindral::kCopyCharacterKey);
+    const QString copied = Clipboard();
+    PickFromList(QStringLiteral("Human"));
+    Press(Find("bruiser"), cindral::kPasteCharacterKey);
+    QCOMPARE(Find<QComboBox>("race")->currentText(), QStringLiteral("Robot"));
+    QCOMPARE(Find<QLineEdit>("Name")->text(), kName);
+    QVERIFY(Ticked("finesse") && Ticked("science") && !Ticked("fastmet"));
+    QCOMPARE(Panel(), QStringLiteral("Character pasted: \u201CAda <b>&\"\u201D, a Robot.\n"
+                                     "Checked: every value matches the rules"));
+    Press(Find("bruiser"), cindral::kCopyCharacterKey);
+    QCOMPARE(Clipboard(), copied);
+
+    Press(Find("bruiser"), cindral::kUndoKey);
+    QCOMPARE(Find<QComboBox>("race")->currentText(), QStringLiteral("Human"));
+    QVERIFY(!Ticked("finesse") && !Ticked("science"));
+    QApplication::clipboard()->setText(QStringLiteral("Zed"));
+    Press(Find("Name"), cindral::kPasteKey);
+    QCOMPARE(Find<QLineEdit>("Name")->text(), QStringLiteral("Zed"));  // over the text the focus selected
+    QCOMPARE(Find<QComboBox>("race")->currentText(), QStringLiteral("Human"));
+    QApplication::clipboard()->setText(copied);
+    Press(Find("extra"), cindral::kPasteKey);
+    QCOMPARE(Find<QComboBox>("race")->currentText(), QStringLiteral("Robot"));
+  }
+
+  // A picture pastes nothing: the key says so in the panel and changes no
+  // value, and the menu's entry is greyed.
+  void aPictureOnTheClipboardPastesNothing() {
+    Click("stplu");
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QApplication::clipboard()->setImage(picture);
+    Press(Find("bruiser"), cindral::kPasteCharacterKey);
+    QCOMPARE(Panel(), QStringLiteral("Nothing pasted: the clipboard holds no text."));
+    QCOMPARE(Shown("st"), QStringLiteral("6"));
+    const QPoint at = Find("Label48")->mapTo(window_.get(), QPoint(3, 3));
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, at);
+    auto* menu = window_->findChild<QMenu*>(QStringLiteral("windowMenu"));
+    QTRY_VERIFY(menu && menu->isVisible());
+    QVERIFY(!menu->findChild<QAction*>(QStringLiteral("pasteCharacter"))->isEnabled());
+    menu->hide();
   }
 };
 
