@@ -49,7 +49,7 @@ class Playing {
 
 // One action of the player, for the tables below.
 struct Act {
-  enum Kind { Click, Pick, TypeRace, TypeName, EndTyping, Undo, Redo, Copied } kind;
+  enum Kind { Click, Pick, TypeRace, TypeName, EndTyping, Undo, Redo, Copied, Pasted } kind;
   std::string text;
 };
 
@@ -57,6 +57,7 @@ Act Click(std::string_view c) { return {Act::Click, std::string(c)}; }
 Act Pick(std::string_view r) { return {Act::Pick, std::string(r)}; }
 Act TypeRace(std::string_view t) { return {Act::TypeRace, std::string(t)}; }
 Act TypeName(std::string_view t) { return {Act::TypeName, std::string(t)}; }
+Act Pasted(std::string_view t) { return {Act::Pasted, std::string(t)}; }
 const Act kEndTyping{Act::EndTyping, ""};
 const Act kUndo{Act::Undo, ""};
 const Act kRedo{Act::Redo, ""};
@@ -73,6 +74,7 @@ Outcome Play(Playing& p, const Act& act) {
     case Act::Undo: return h.Undo();
     case Act::Redo: return h.Redo();
     case Act::Copied: return h.ShowCharacterCopied();
+    case Act::Pasted: return h.PasteCharacter(act.text);
   }
   return {};
 }
@@ -139,6 +141,18 @@ const std::vector<StepCase> kStepCases = {
       {"gres", "0/0", "0/40"}}},
     {"RaceTyped", {}, TypeRace("Robot"), {{"race", "Human", "Robot"}, {"st", "5", "5"}, {"chpoint", "5", "5"}}},
     {"NameTyped", {}, TypeName("Vault Dweller"), {{"Name", "Name", "Vault Dweller"}}},
+    // A whole character pasted in, typed name and all, is one step.
+    {"CharacterPasted",
+     {Click("stplu"), TypeName("Ada")},
+     Pasted("Name: Rex\nRace: Dog\nStrength: 7\nPerception: 5\nEndurance: 5\nCharisma: 5\nIntelligence: 3\n"
+            "Agility: 5\nLuck: 5\nTraits: Rabid\nDoctor: (tagged)\n"),
+     {{"Name", "Ada", "Rex"},
+      {"race", "Human", "Dog"},
+      {"st", "6", "7"},
+      {"chpoint", "4", "5"},
+      {"rabid", "0", "1"},
+      {"doctor", "0", "1"},
+      {"tags", "3", "2"}}},
 };
 
 void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
