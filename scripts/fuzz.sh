@@ -22,7 +22,18 @@ if [ ! -d "$seeds" ]; then
     printf '%s' "$text" > "$seeds/$(printf '%s' "$text" | md5sum | cut -c1-16)"
   done
 fi
-for target in number_text_fuzz event_stream_fuzz; do
+seeds=build-fuzz/corpus/summary_reader_fuzz
+if [ ! -d "$seeds" ]; then
+  mkdir -p "$seeds"
+  # A copied character and a few lines a person might paste, to start from.
+  printf '%s\n' "Cindral PnP Character Generator 1.0" "" "Name: Rex\\n the \\x01 dog" \
+    "Race: Robot (typed, not picked; trait boxes follow Dog)" "" "Primary Stats" "Strength: 7" "Perception: 5" \
+    "Endurance: 5" "Charisma: 5" "Intelligence: 3" "Agility: 9" "Luck: 5" "Char Points: 1" "" "Traits: Small Frame" \
+    "" "Skills" "Small Guns: 45% (tagged)" "Unarmed: 70% (tagged, box closed)" "" "Secondary Stats" \
+    "Hit Points: 32" "Gas Res.: 0/0" "" "Extra: Small Frame. +1 Agility." >"$seeds/dog"
+  printf 'race: super-mutant\r\nSTRENGTH: 3\r\ntraits: gifted, bruiser\r\n' >"$seeds/partial"
+fi
+for target in number_text_fuzz event_stream_fuzz summary_reader_fuzz summary_writer_fuzz; do
   mkdir -p "build-fuzz/corpus/$target"
   echo "== $target, $seconds s"
   "build-fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -max_len=4096 \
