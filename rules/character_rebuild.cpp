@@ -339,8 +339,9 @@ std::string Check(const SharedCharacter& character, const Engine& built) {
     const bool valueGiven = !text.value.empty() || kSummaryLines[i].kind != LineKind::Skill;
     if ((!valueGiven || Compared(text.value) == Compared(rules[i].value)) && text.mark == rules[i].mark) continue;
     ++differ;
-    differences += "\n" + std::string(kSummaryLines[i].caption) + ": the text says " + QuotedLine(Shown(text)) +
-                   ", the rules give " + QuotedLine(Shown(rules[i]));
+    (differences += '\n') += kSummaryLines[i].caption;
+    (differences += ": the text says ") += QuotedLine(Shown(text));
+    (differences += ", the rules give ") += QuotedLine(Shown(rules[i]));
   }
   if (given == 0) return "Nothing to check: the text gives no value the rules derive";
   if (differ == 0) return std::string(kAllChecked);
