@@ -5,6 +5,8 @@
 // the same events played through it, undone and redone a thousand steps at
 // a time, each undo and redo timed; and what a full history of a thousand
 // steps holds, by its own count and by the heap it frees when it goes.
+// Then pasting: the copies of characters of seeded play pasted in through
+// the history, one into the other, and a megabyte of text refused.
 // Times are printed, never judged: the run always succeeds.
 //
 // engine_bench [events] [seed]
@@ -24,6 +26,7 @@
 
 #include "event_generator.h"
 #include "history.h"
+#include "shared_characters.h"
 #include "timing.h"
 
 // Every allocation counted: the bytes live on the heap at any moment, as
@@ -150,6 +153,37 @@ void MeasureHistory(const char* what, const std::vector<Event>& events) {
               heap <= 1024 * 1024 ? "within 1 MiB" : "over 1 MiB");
 }
 
+// Each copy pasted through the history into the engine showing the copy
+// before it, as the window pastes; then a megabyte refused, again and again.
+void TimePastes() {
+  const std::vector<std::string> copies = cindral::bench::CopiesOfSeededPlay(1000, 20261207);
+  cindral::Engine engine;
+  engine.Start();
+  cindral::History history(engine);
+  std::vector<double> pastes, refusals;
+  long built = 0;
+  for (const std::string& copy : copies) {
+    const Clock::time_point t0 = Clock::now();
+    built += history.PasteCharacter(copy).step;
+    pastes.push_back(Since(t0));
+  }
+  const std::string megabyte = cindral::bench::AMegabyteOfText();
+  for (int i = 0; i < 100; ++i) {
+    const Clock::time_point t0 = Clock::now();
+    history.PasteCharacter(megabyte);
+    refusals.push_back(Since(t0));
+  }
+  const Figures p = FiguresOf(pastes), r = FiguresOf(refusals);
+  std::printf("pasting: %zu copies of seeded play's characters through the history, %ld of them a step\n",
+              copies.size(), built);
+  std::printf("  per paste: median %.1f us, 99th percentile %.1f us, slowest %.1f us\n", p.median / 1000, p.p99 / 1000,
+              p.max / 1000);
+  std::printf("  a megabyte of text refused (100 times): median %.3f ms, slowest %.3f ms\n", r.median / 1e6,
+              r.max / 1e6);
+  std::printf("  goals: median at most 1 ms per paste: %s; a megabyte refused within 50 ms: %s\n",
+              p.median <= 1e6 ? "met" : "missed", r.max <= 50e6 ? "met" : "missed");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -215,5 +249,7 @@ int main(int argc, char** argv) {
     longTexts.push_back(i % 2 == 0 ? cindral::test::TypeRace(text) : cindral::test::TypeName(text));
   }
   MeasureHistory("every step a 10,000-byte text", longTexts);
+  std::printf("\n");
+  TimePastes();
   return 0;
 }

@@ -5,7 +5,10 @@
 // twice: once timing only the click (its handling is synchronous, so the
 // click returns after the engine ran and the sheet was shown), once timing
 // the click and a forced repaint of the whole window. Times are printed,
-// never judged: the run always succeeds.
+// never judged: the run always succeeds. Then pasting: Ctrl+Shift+V with
+// the copy of a character of seeded play on the clipboard, until every
+// widget shows it, and with a megabyte of text there, until the panel
+// says it was refused.
 //
 // window_bench [clicks] [seed]
 //
@@ -13,6 +16,7 @@
 // and leaves through the ordinary end of the program.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QWidget>
 
@@ -24,7 +28,9 @@
 #include <vector>
 
 #include "character_window.h"
+#include "controls.h"
 #include "event_generator.h"
+#include "shared_characters.h"
 #include "timing.h"
 
 namespace {
@@ -57,6 +63,20 @@ void Print(const char* what, const std::vector<double>& ns) {
   const Figures f = FiguresOf(ns);
   std::printf("  %-22s median %8.1f us, 99th percentile %8.1f us, slowest %8.1f us, mean %8.1f us\n", what,
               f.median / 1000, f.p99 / 1000, f.max / 1000, f.mean / 1000);
+}
+
+// The key pressed with each text on the clipboard, each press timed; the
+// clipboard is filled before the clock starts.
+std::vector<double> TimePastes(cindral::CharacterWindow& window, const std::vector<std::string>& texts) {
+  std::vector<double> ns;
+  QWidget* focus = window.findChild<QWidget*>(QStringLiteral("bruiser"));
+  for (const std::string& text : texts) {
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+    const Clock::time_point t0 = Clock::now();
+    QTest::keyClick(focus, cindral::kPasteCharacterKey.key(), cindral::kPasteCharacterKey.keyboardModifiers());
+    ns.push_back(std::chrono::duration<double, std::nano>(Clock::now() - t0).count());
+  }
+  return ns;
 }
 
 }  // namespace
@@ -111,5 +131,22 @@ int main(int argc, char** argv) {
   const cindral::Sheet& sheet = window.engine().sheet();
   std::printf("  final sheet: ST %s, Tags Left %s, Traits Left %s\n", sheet.Text(cindral::Field::st).c_str(),
               sheet.Text(cindral::Field::tags).c_str(), sheet.Text(cindral::Field::traits).c_str());
+
+  const std::vector<double> pastes = TimePastes(window, cindral::bench::CopiesOfSeededPlay(500, seed));
+  const std::string pasted = sheet.Text(cindral::Field::info);
+  const std::vector<double> megabytes =
+      TimePastes(window, std::vector<std::string>(20, cindral::bench::AMegabyteOfText()));
+  std::printf("pasting through the window: Ctrl+Shift+V until every widget shows the character\n");
+  Print("paste (500 copies):", pastes);
+  Print("a megabyte (20 times):", megabytes);
+  std::printf("  goals: median at most 1 ms per paste: %s; a megabyte refused within 50 ms: %s\n",
+              FiguresOf(pastes).median <= 1e6 ? "met" : "missed", FiguresOf(megabytes).max <= 50e6 ? "met" : "missed");
+  // What the panel says, its lines on one.
+  const auto said = [](std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+  };
+  std::printf("  the panel after the last paste: %s\n  after a megabyte: %s\n", said(pasted).c_str(),
+              said(sheet.Text(cindral::Field::info)).c_str());
   return 0;
 }
