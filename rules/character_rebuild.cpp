@@ -364,33 +364,33 @@ std::string Pasted(const SharedCharacter& character) {
 }  // namespace
 
 bool PasteCharacter(Engine& engine, std::string_view text) {
-  Sheet& panel = engine.sheet();
+  Sheet& sheet = engine.sheet();
   if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-    panel.SetText(Field::info, "Nothing pasted: the clipboard holds no text.");
+    sheet.SetText(Field::info, "Nothing pasted: the clipboard holds no text.");
     return false;
   }
   const Reading reading = ReadSummary(text);
   if (!reading.character) {
-    panel.SetText(Field::info, std::string(kNothingPasted) + reading.problem);
+    sheet.SetText(Field::info, std::string(kNothingPasted) + reading.problem);
     return false;
   }
   const SharedCharacter& character = *reading.character;
   Planner planner(character, engine);
   const std::optional<Build> build = planner.Plan();
   if (!build) {
-    panel.SetText(Field::info, std::string(kNothingPasted) + planner.problem());
+    sheet.SetText(Field::info, std::string(kNothingPasted) + planner.problem());
     return false;
   }
   // Built on the side first: nothing shows until the build is whole.
   Engine side(engine);
   Play(side, *build);
   if (const auto line = Unbuilt(character, side)) {
-    panel.SetText(Field::info, std::string(kNothingPasted) + QuotedLine(*line) + " — the rules do not build it");
+    sheet.SetText(Field::info, std::string(kNothingPasted) + QuotedLine(*line) + " — the rules do not build it");
     return false;
   }
   const std::string checked = Check(character, side);
   Play(engine, *build);
-  panel.SetText(Field::info, Pasted(character) + checked);
+  sheet.SetText(Field::info, Pasted(character) + checked);
   return true;
 }
 

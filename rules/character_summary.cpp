@@ -73,6 +73,22 @@ std::size_t Utf8Sequence(std::string_view text, char32_t& character) {
   return character < least || character > 0x10FFFF || surrogate ? 0 : length;
 }
 
+// The escapes of one letter, and the character each stands for.
+struct LetterEscape {
+  char letter;
+  char character;
+};
+
+constexpr std::array<LetterEscape, 4> kLetterEscapes = {{{'\\', '\\'}, {'n', '\n'}, {'r', '\r'}, {'t', '\t'}}};
+
+// The escape whose letter, or whose character, is `c`.
+std::optional<LetterEscape> LetterEscapeOf(char c, char LetterEscape::*side) {
+  for (const LetterEscape& escape : kLetterEscapes) {
+    if (escape.*side == c) return escape;
+  }
+  return std::nullopt;
+}
+
 void AppendHex(std::string& out, char kind, std::uint32_t value, int digits) {
   out += '\\';
   out += kind;
@@ -159,22 +175,22 @@ std::optional<long long> WholeNumber(std::string_view text) {
   return std::clamp(value, -kFarPastEveryLimit, kFarPastEveryLimit);
 }
 
-// The captions of the lines and of the traits, folded once.
+// The captions of a table's rows, folded once: those of the lines and
+// those of the traits.
+template <typename Row, std::size_t N>
+std::array<std::string, N> FoldedCaptionsOf(const std::array<Row, N>& rows) {
+  std::array<std::string, N> folded;
+  for (std::size_t i = 0; i < N; ++i) folded[i] = Folded(rows[i].caption);
+  return folded;
+}
+
 const std::array<std::string, kSummaryLineCount>& FoldedCaptions() {
-  static const auto captions = [] {
-    std::array<std::string, kSummaryLineCount> folded;
-    for (std::size_t i = 0; i < kSummaryLineCount; ++i) folded[i] = Folded(kSummaryLines[i].caption);
-    return folded;
-  }();
+  static const auto captions = FoldedCaptionsOf(kSummaryLines);
   return captions;
 }
 
 const std::array<std::string, kTraitCount>& FoldedTraits() {
-  static const auto captions = [] {
-    std::array<std::string, kTraitCount> folded;
-    for (std::size_t t = 0; t < kTraitCount; ++t) folded[t] = Folded(kTraits[t].caption);
-    return folded;
-  }();
+  static const auto captions = FoldedCaptionsOf(kTraits);
   return captions;
 }
 
@@ -361,10 +377,7 @@ std::string EscapedText(std::string_view text) {
     char32_t character = 0;
     const std::size_t length = Utf8Sequence(text.substr(i), character);
     const bool edgeBlank = c == ' ' && (i == 0 || i + 1 == text.size());
-    if (c == '\\') out += "\\\\";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\r') out += "\\r";
-    else if (c == '\t') out += "\\t";
+    if (const auto letter = LetterEscapeOf(c, &LetterEscape::character)) (out += '\\') += letter->letter;
     else if (length == 0 || character < 0x20 || character == 0x7F || edgeBlank)
       AppendHex(out, 'x', static_cast<unsigned char>(c), 2);
     else if ((character >= 0x80 && character <= 0x9F) || character == 0x2028 || character == 0x2029)
@@ -383,41 +396,21 @@ std::string UnescapedText(std::string_view escaped) {
       out += escaped[i++];
       continue;
     }
+    const char kind = escaped[i + 1];
     const std::string_view after = escaped.substr(i + 2);
-    switch (escaped[i + 1]) {
-      case '\\':
-        out += '\\';
-        i += 2;
-        continue;
-      case 'n':
-        out += '\n';
-        i += 2;
-        continue;
-      case 'r':
-        out += '\r';
-        i += 2;
-        continue;
-      case 't':
-        out += '\t';
-        i += 2;
-        continue;
-      case 'x':
-        if (const auto byte = HexValue(after, 2)) {
-          out += static_cast<char>(*byte);
-          i += 4;
-          continue;
-        }
-        break;
-      case 'u':
-        if (const auto character = HexValue(after, 4); character && (*character < 0xD800 || *character > 0xDFFF)) {
-          AppendUtf8(out, *character);
-          i += 6;
-          continue;
-        }
-        break;
-      default: break;
+    if (const auto letter = LetterEscapeOf(kind, &LetterEscape::letter)) {
+      out += letter->character;
+      i += 2;
+    } else if (const auto byte = HexValue(after, 2); kind == 'x' && byte) {
+      out += static_cast<char>(*byte);
+      i += 4;
+    } else if (const auto character = HexValue(after, 4);
+               kind == 'u' && character && (*character < 0xD800 || *character > 0xDFFF)) {
+      AppendUtf8(out, *character);
+      i += 6;
+    } else {
+      out += escaped[i++];  // no escape: the backslash stands for itself
     }
-    out += escaped[i++];
   }
   return out;
 }
