@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 #include <set>
 #include <vector>
@@ -277,6 +278,33 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
     Press(control.toLatin1().constData(), Qt::Key_F1);
     QVERIFY(Snapshot(sheet()) == before);
     QCOMPARE(Text("info"), "");
+  }
+
+  // Shift+F1 explains the focused control beside it, and right after Ctrl+F1
+  // walked to a caption, that caption's value.
+  void shiftF1ExplainsTheFocusedControlOrTheValueWalkedTo() {
+    const auto balloon = [this] { return window_->findChild<QLabel*>(QStringLiteral("explanation")); };
+    Press("bruiser", Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(balloon() && balloon()->isVisible());
+    QVERIFY(balloon()->text().startsWith(QStringLiteral("ST 5 \u2192 7, ")));
+    QTest::keyClick(balloon(), Qt::Key_Escape);
+    QTRY_VERIFY(!balloon());
+
+    PressWhereFocused(Qt::Key_F1, Qt::ControlModifier);  // to "Hit Points", the first caption with a text
+    PressWhereFocused(Qt::Key_F1, Qt::ShiftModifier);
+    QCOMPARE(balloon()->text(), QStringLiteral("Hit Points 30 = 15 + 5 (ST 5) + 10 (2 \u00d7 EN 5)"));
+    // Beside the value, where the screen leaves room for it (the virtual
+    // screen at scale 2 is smaller than the window).
+    const QWidget* hp = Find("hp");
+    if (window_->screen()->availableGeometry().contains(window_->geometry())) {
+      QVERIFY(!balloon()->geometry().intersects(QRect(hp->mapToGlobal(QPoint()), hp->size())));
+    }
+    QTest::keyClick(balloon(), Qt::Key_Escape);
+    QCOMPARE(Q(Text("info")), Q(cindral::HelpFor("Label48")));
+
+    // The focus moving on ends the walk.
+    Press("stplu", Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(balloon()->text().startsWith(QStringLiteral("ST 5 \u2192 6, ")));
   }
 
   void ctrlF1StepsThroughEveryCaptionText() {
