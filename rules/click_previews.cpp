@@ -50,7 +50,8 @@ void AddBoxLine(std::string& text, const char* what, const std::vector<Box>& box
   if (boxes.empty()) return;
   std::vector<std::string> names;
   for (const Box box : boxes) names.emplace_back(BoxCaption(box));
-  text += (text.empty() ? "" : "\n") + std::string(what) + ": " + Listed(names);
+  if (!text.empty()) text += '\n';
+  text.append(what).append(": ").append(Listed(names));
 }
 
 std::string Words(const ClickPreview& preview) {

@@ -139,10 +139,15 @@ std::string_view FieldCaption(Field field) {
 
 std::string QuotedRaceText(const Sheet& sheet) {
   const std::string& text = sheet.Text(Field::race);
-  if (text.size() <= kQuotedBytes) return "\"" + text + "\"";
-  std::size_t cut = kQuotedBytes;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
-  return "\"" + text.substr(0, cut) + "…\"";
+  std::string quoted = "\"";
+  if (text.size() <= kQuotedBytes) {
+    quoted += text;
+  } else {
+    std::size_t cut = kQuotedBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+    quoted.append(text, 0, cut).append("…");
+  }
+  return quoted + '"';
 }
 
 std::string NumberText(double amount) {
