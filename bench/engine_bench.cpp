@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "click_previews.h"
 #include "event_generator.h"
 #include "history.h"
 #include "timing.h"
@@ -150,6 +151,35 @@ void MeasureHistory(const char* what, const std::vector<Event>& events) {
               heap <= 1024 * 1024 ? "within 1 MiB" : "over 1 MiB");
 }
 
+// At every `every`th state the seeded events pass through, the preview of a
+// click on one of the buttons and boxes, drawn from the seed, timed alone.
+void TimePreviews(const std::vector<Event>& events, std::size_t every, std::uint64_t seed) {
+  std::vector<cindral::Control> clickable;
+  for (const cindral::Control& c : cindral::ReactingControls()) {
+    if (c.kind != cindral::ControlKind::Caption) clickable.push_back(c);
+  }
+  cindral::test::SeededChoices choices(seed);
+  cindral::Engine engine;
+  engine.Start();
+  std::vector<double> ns;
+  std::size_t bytes = 0;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    cindral::test::Apply(engine, events[i]);
+    if ((i + 1) % every != 0) continue;
+    const cindral::Control& control = clickable[choices.Below(static_cast<std::uint32_t>(clickable.size()))];
+    const Clock::time_point t0 = Clock::now();
+    const std::string preview = cindral::PreviewText(engine, control.name);
+    ns.push_back(Since(t0));
+    bytes += preview.size();
+  }
+  const Figures f = FiguresOf(ns);
+  std::printf("previews: %zu clicks on buttons and boxes tried on a copy, %zu bytes of text in all\n", ns.size(),
+              bytes);
+  std::printf("  per preview: median %.2f us, 99th percentile %.2f us, slowest %.2f us\n", f.median / 1000,
+              f.p99 / 1000, f.max / 1000);
+  std::printf("  goal: median at most 50 us per preview: %s\n", f.median <= 50000 ? "met" : "missed");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -215,5 +245,8 @@ int main(int argc, char** argv) {
     longTexts.push_back(i % 2 == 0 ? cindral::test::TypeRace(text) : cindral::test::TypeName(text));
   }
   MeasureHistory("every step a 10,000-byte text", longTexts);
+
+  std::printf("\n");
+  TimePreviews(events, 5, seed);
   return 0;
 }
