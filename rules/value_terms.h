@@ -55,21 +55,21 @@ class Tally {
   // A term that replaces everything before it.
   void Set(const Term& term) {
     value_ = term.amount;
-    if (!keep_) return;
-    terms_.clear();
-    terms_.push_back(term);
-    terms_.back().replaces = true;
+    if (keep_) Keep(term, true);
   }
   // A term that adds to what is there; one that adds nothing is not kept.
   void Add(const Term& term) {
     value_ += term.amount;
-    if (keep_ && term.amount != 0) terms_.push_back(term);
+    if (keep_ && term.amount != 0) Keep(term, false);
   }
 
   double value() const { return value_; }
   const Terms& terms() const { return terms_; }
 
  private:
+  // Out of line: the recomputations that keep nothing carry no copy of it.
+  void Keep(const Term& term, bool replaces);
+
   bool keep_;
   double value_ = 0;
   Terms terms_;
