@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QWheelEvent>
@@ -199,7 +198,7 @@ QString TooltipText(const QString& text) {
   return QStringLiteral("<p style=\"white-space:pre\">") + wrapped.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
-ExplanationBalloon::ExplanationBalloon(QWidget* window, const QString& text) : QLabel(window, Qt::ToolTip) {
+ExplanationBalloon::ExplanationBalloon(QWidget* window, const QString& text) : QLabel(window) {
   setObjectName(QStringLiteral("explanation"));
   setAttribute(Qt::WA_DeleteOnClose);
   setTextFormat(Qt::PlainText);
@@ -222,14 +221,15 @@ ExplanationBalloon* ExplanationBalloon::ShowBeside(QWidget* control, const QStri
   QWidget* window = control->window();
   delete window->findChild<ExplanationBalloon*>(QString(), Qt::FindDirectChildrenOnly);
   auto* balloon = new ExplanationBalloon(window, text);
-  // To the right of the control, its top on the control's top; to the left
-  // where the screen ends, and never off its bottom.
-  const QRect at(control->mapToGlobal(QPoint(0, 0)), control->size());
-  const QRect screen = control->screen()->availableGeometry();
+  // Inside the window, over the frames: to the right of the control, its
+  // top on the control's top; to the left where the window ends, and never
+  // off its bottom.
+  const QRect at(control->mapTo(window, QPoint(0, 0)), control->size());
   int x = at.right() + kBalloonGap;
-  if (x + balloon->width() > screen.right()) x = std::max(screen.left(), at.left() - kBalloonGap - balloon->width());
-  const int y = std::max(screen.top(), std::min(at.top(), screen.bottom() - balloon->height()));
+  if (x + balloon->width() > window->width()) x = std::max(0, at.left() - kBalloonGap - balloon->width());
+  const int y = std::max(0, std::min(at.top(), window->height() - balloon->height()));
   balloon->move(x, y);
+  balloon->raise();
   balloon->show();
   return balloon;
 }

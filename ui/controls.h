@@ -120,11 +120,11 @@ QWidget* NamedControl(QWidget* widget);
 // width, as rich text that shows every character as it is.
 QString TooltipText(const QString& text);
 
-// The explanation a player asks for with Shift+F1, shown beside the control
-// it explains in the tooltips' colours; it goes at the next key or click
-// anywhere, as a What's This text does, and takes neither the focus nor the
-// key (but Escape, which only closes it). It carries its text as its
-// accessible name, so that a screen reader can say it as it shows.
+// The explanation a player asks for with Shift+F1, shown in the window
+// beside the control it explains, in the tooltips' colours; it goes at the
+// next key or click anywhere, as a What's This text does, and takes neither
+// the focus nor the key (but Escape, which only closes it). It carries its
+// text as its accessible name, so that a screen reader says it as it shows.
 class ExplanationBalloon : public QLabel {
   Q_OBJECT
  public:
