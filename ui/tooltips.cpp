@@ -2,6 +2,7 @@
 
 #include <QHelpEvent>
 #include <QToolTip>
+#include <array>
 
 #include "button_reasons.h"
 #include "controls.h"
@@ -23,21 +24,32 @@ void SetTip(QWidget* widget, const QString& tip) {
 
 // The reason follows the race text and the two counters as well as the
 // enabled flags, so every box is looked at after every event; so is every
-// button, whose sign is dimmed while a press would change nothing.
-void ShowReasons(SheetView& window) {
-  const Sheet& sheet = window.sheet();
-  for (std::size_t b = 0; b < kBoxCount; ++b) {
-    const auto box = static_cast<Box>(b);
-    const QString reason = QString::fromStdString(DisabledReason(sheet, box));
-    SetTip(window.Control(NameOf(box)), reason);
-    SetTip(window.Control(CaptionOf(NameOf(box))), reason);
-  }
-  for (const StatButton& b : kStatButtons) {
-    if (auto* button = qobject_cast<SheetButton*>(window.Control(b.name))) {
-      button->SetRefused(!ButtonReason(sheet, b).empty());
+// "+" and "-", whose sign is dimmed while a press would change nothing.
+class Reasons {
+ public:
+  explicit Reasons(SheetView& window) : window_(window) {
+    for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
+      buttons_[i] = qobject_cast<SheetButton*>(window.Control(kStatButtons[i].name));
     }
   }
-}
+
+  void Show() const {
+    const Sheet& sheet = window_.sheet();
+    for (std::size_t b = 0; b < kBoxCount; ++b) {
+      const auto box = static_cast<Box>(b);
+      const QString reason = QString::fromStdString(DisabledReason(sheet, box));
+      SetTip(window_.Control(NameOf(box)), reason);
+      SetTip(window_.Control(CaptionOf(NameOf(box))), reason);
+    }
+    for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
+      if (buttons_[i]) buttons_[i]->SetRefused(RefusalOf(sheet, kStatButtons[i]) != ButtonRefusal::None);
+    }
+  }
+
+ private:
+  SheetView& window_;
+  std::array<SheetButton*, kStatButtons.size()> buttons_{};
+};
 
 // A tooltip or a What's This that no control took itself comes up through
 // the frames to the window: the control under the point is found there and
@@ -74,8 +86,9 @@ void AddExplanations(SheetView& window) {
   for (const FramePlace& frame : FramePlaces()) {
     if (QWidget* w = window.Control(frame.name)) w->installEventFilter(explainer);
   }
-  ShowReasons(window);
-  QObject::connect(&window, &SheetView::sheetShown, &window, [&window] { ShowReasons(window); });
+  const Reasons reasons(window);
+  reasons.Show();
+  QObject::connect(&window, &SheetView::sheetShown, &window, [reasons] { reasons.Show(); });
 }
 
 }  // namespace cindral
