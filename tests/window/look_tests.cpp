@@ -342,7 +342,7 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
   // over the window where it shows.
   void writesPicturesOfTheExplanations() {
     const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
-    const auto save = [&](const char* what, std::initializer_list<QWidget*> popups) {
+    const auto picture = [&](std::initializer_list<QWidget*> popups) {
       QRect all(window_->mapToGlobal(QPoint()), window_->size());
       for (QWidget* p : popups) all |= QRect(p->mapToGlobal(QPoint()), p->size());
       QImage image(all.size() * scale_, QImage::Format_RGB32);
@@ -351,8 +351,10 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
       QPainter painter(&image);
       painter.drawPixmap(window_->mapToGlobal(QPoint()) - all.topLeft(), window_->grab());
       for (QWidget* p : popups) painter.drawPixmap(p->mapToGlobal(QPoint()) - all.topLeft(), p->grab());
-      painter.end();
-      QVERIFY(image.save(dir.filePath(QStringLiteral("explanation-%1-scale-%2.png").arg(what).arg(scale_))));
+      return image;
+    };
+    const auto file = [&](const char* what) {
+      return dir.filePath(QStringLiteral("explanation-%1-scale-%2.png").arg(what).arg(scale_));
     };
     const auto tipLabel = [] {
       for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -362,12 +364,17 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     };
     Click("bruiser");
     QVERIFY(Tip(Find("ap")).contains(QStringLiteral("Action Pts. 5 = 7 (AG 5) \u2212 2 (Bruiser)")));
-    save("value", {tipLabel()});
+    const QImage value = picture({tipLabel()});
+    QVERIFY(value.save(file("value")));
+    // The README's picture of the window: at scale 1, in few colours.
+    if (scale_ == 1)
+      QVERIFY(value.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+                  .save(dir.filePath("readme-window.png")));
     QVERIFY(Tip(Find("finesse")).contains(QStringLiteral("Crit. Chance 5% \u2192 15%")));
-    save("trait-box", {tipLabel()});
+    QVERIFY(picture({tipLabel()}).save(file("trait-box")));
     for (int i = 0; i < 3; ++i) Click("stplu");
     QVERIFY(Tip(Find("stplu")).contains(QStringLiteral("maximum")));
-    save("refused-plus", {tipLabel()});
+    QVERIFY(picture({tipLabel()}).save(file("refused-plus")));
 
     auto* combo = Find<QComboBox>("race");
     combo->showPopup();
@@ -377,12 +384,12 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QHelpEvent entry(QEvent::ToolTip, robot.center(), list->viewport()->mapToGlobal(robot.center()));
     QApplication::sendEvent(list->viewport(), &entry);
     QVERIFY(QToolTip::text().contains(QStringLiteral("Robot: starts with ST 7")));
-    save("race-entry", {list->window(), tipLabel()});
+    QVERIFY(picture({list->window(), tipLabel()}).save(file("race-entry")));
     combo->hidePopup();
 
     TypeRace(QStringLiteral("Robot"));
     QVERIFY(Tip(combo->lineEdit()).contains(QStringLiteral("still follow Human")));
-    save("typed-race", {tipLabel()});
+    QVERIFY(picture({tipLabel()}).save(file("typed-race")));
 
     // Shift+F1 on the "+", which the typed Robot's limits open again: what
     // the press would change, the Robot's Damage Res. with it, beside it.
@@ -394,7 +401,7 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QVERIFY(balloon && balloon->isVisible());
     QVERIFY(balloon->text().startsWith(QStringLiteral("ST 10 \u2192 11, ")));
     QVERIFY(balloon->text().contains(QStringLiteral("Damage Res. 0% \u2192 40%")));
-    save("whats-this", {balloon});
+    QVERIFY(picture({balloon}).save(file("whats-this")));
     QTest::keyClick(balloon, Qt::Key_Escape);
   }
 };
