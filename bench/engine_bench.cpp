@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "click_previews.h"
 #include "event_generator.h"
 #include "history.h"
 #include "shared_characters.h"
@@ -184,6 +185,35 @@ void TimePastes() {
               p.median <= 1e6 ? "met" : "missed", r.max <= 50e6 ? "met" : "missed");
 }
 
+// At every `every`th state the seeded events pass through, the preview of a
+// click on one of the buttons and boxes, drawn from the seed, timed alone.
+void TimePreviews(const std::vector<Event>& events, std::size_t every, std::uint64_t seed) {
+  std::vector<cindral::Control> clickable;
+  for (const cindral::Control& c : cindral::ReactingControls()) {
+    if (c.kind != cindral::ControlKind::Caption) clickable.push_back(c);
+  }
+  cindral::test::SeededChoices choices(seed);
+  cindral::Engine engine;
+  engine.Start();
+  std::vector<double> ns;
+  std::size_t bytes = 0;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    cindral::test::Apply(engine, events[i]);
+    if ((i + 1) % every != 0) continue;
+    const cindral::Control& control = clickable[choices.Below(static_cast<std::uint32_t>(clickable.size()))];
+    const Clock::time_point t0 = Clock::now();
+    const std::string preview = cindral::PreviewText(engine, control.name);
+    ns.push_back(Since(t0));
+    bytes += preview.size();
+  }
+  const Figures f = FiguresOf(ns);
+  std::printf("previews: %zu clicks on buttons and boxes tried on a copy, %zu bytes of text in all\n", ns.size(),
+              bytes);
+  std::printf("  per preview: median %.2f us, 99th percentile %.2f us, slowest %.2f us\n", f.median / 1000,
+              f.p99 / 1000, f.max / 1000);
+  std::printf("  goal: median at most 50 us per preview: %s\n", f.median <= 50000 ? "met" : "missed");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -251,5 +281,7 @@ int main(int argc, char** argv) {
   MeasureHistory("every step a 10,000-byte text", longTexts);
   std::printf("\n");
   TimePastes();
+  std::printf("\n");
+  TimePreviews(events, 5, seed);
   return 0;
 }

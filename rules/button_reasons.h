@@ -4,6 +4,7 @@
 // handling refuses.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "sheet.h"
@@ -15,6 +16,11 @@ inline constexpr const char* kNoCharacterPoints = "No character points left";
 // A race text the player typed names no race, so every button refuses until
 // a race is picked again.
 inline constexpr const char* kNoRaceForStats = "The race text names no race: pick a race from the list";
+
+// Why a press would not move the statistic, in the order the reasons are
+// looked for; None when it would.
+enum class ButtonRefusal : std::uint8_t { None, NoRace, AboveMaximum, AtMaximum, NoPoints, BelowMinimum, AtMinimum };
+ButtonRefusal RefusalOf(const Sheet& sheet, const StatButton& button);
 
 // "" when a press would move the statistic. For a "+": the race text naming
 // no race, then the race's maximum ("Strength is at the race's maximum", or

@@ -5,9 +5,17 @@
 
 namespace cindral {
 
+std::string ForcedTagReason(const Sheet& sheet, Box box) {
+  if (box != Box::unarmed || !Ticked(sheet, box) || !Ticked(sheet, Trait::hamfist)) return {};
+  return kTaggedByHamFisted;
+}
+
 std::string DisabledReason(const Sheet& sheet, Box box) {
   if (sheet.Enabled(box)) return {};
-  if (IsTagBox(box)) return kNoTagsLeft;
+  if (IsTagBox(box)) {
+    const std::string forced = ForcedTagReason(sheet, box);
+    return forced.empty() ? kNoTagsLeft : forced;
+  }
 
   const auto race = CurrentRace(sheet);
   if (race && !RaceAllows(*race, TraitOf(box))) return "Not available to a " + std::string(RowOf(*race).name);

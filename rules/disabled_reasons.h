@@ -15,9 +15,18 @@ inline constexpr const char* kNoTagsLeft = "No tags left: untick a skill to tag 
 // the list; picking one puts them in order.
 inline constexpr const char* kPickARace = "Not available: pick a race from the list";
 
+// Ham Fisted holds the Unarmed tag: its box cannot be unticked for good,
+// since the next skill recomputation ticks it again.
+inline constexpr const char* kTaggedByHamFisted = "Tagged by Ham Fisted";
+
+// "Tagged by Ham Fisted" for the Unarmed tag box while Ham Fisted is ticked
+// and holds its tag; "" for any other box.
+std::string ForcedTagReason(const Sheet& sheet, Box box);
+
 // "" for an enabled box. For a disabled trait box: the race's own refusal
 // ("Not available to a Robot") before an empty allowance, since unticking
-// another trait would not help there.
+// another trait would not help there. A tag box held by Ham Fisted says so
+// rather than that a tag is missing.
 std::string DisabledReason(const Sheet& sheet, Box box);
 
 }  // namespace cindral

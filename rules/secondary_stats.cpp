@@ -9,6 +9,7 @@
 #include "number_text.h"
 #include "race_selection.h"
 #include "skill_values.h"
+#include "value_terms.h"
 
 namespace cindral {
 
@@ -127,14 +128,42 @@ static_assert(std::ranges::all_of(kSecondarySteps,
                                   [](const SecondaryStep& step) { return !step.trait || Written(step.statistic); }),
               "every trait's step changes a statistic the recomputation writes");
 
-// The secondary statistics as numbers while they are computed, by field.
+// The secondary statistics as numbers while they are computed, by field;
+// the terms of one of them kept when it is watched.
 class Values {
  public:
-  double& operator[](Field field) { return values_[Index(field)]; }
+  explicit Values(std::optional<Field> watched = std::nullopt) : watched_(watched), tally_(watched.has_value()) {}
+
+  double operator[](Field field) const { return values_[Index(field)]; }
+  void Set(Field field, const Term& term) {
+    values_[Index(field)] = term.amount;
+    if (watched_ == field) tally_.Set(term);
+  }
+  void Add(Field field, const Term& term) {
+    values_[Index(field)] += term.amount;
+    if (watched_ == field) tally_.Add(term);
+  }
+  const Terms& terms() const { return tally_.terms(); }
 
  private:
   std::array<double, kFieldCount> values_{};
+  std::optional<Field> watched_;
+  Tally tally_;
 };
+
+Term Number(double amount) { return {.amount = amount}; }
+
+Term Times(int factor, Stat stat, double value) {
+  return {.amount = factor * value, .from = From::Statistics, .factor = factor, .stat = stat, .value = value};
+}
+
+Term Band(double amount, Stat stat, double value) {
+  return {.amount = amount, .from = From::StatisticBand, .stat = stat, .value = value};
+}
+
+Term ByTrait(double amount, Trait trait) { return {.amount = amount, .from = From::Trait, .trait = trait}; }
+
+Term ByRace(double amount, Race race) { return {.amount = amount, .from = From::Race, .race = race}; }
 
 // AG 1 gives 5; every higher band one more, up to 10 from AG 10 on.
 double ActionPointsFor(double ag) {
@@ -153,7 +182,12 @@ double HealRateFor(double en) {
   return 4;
 }
 
-double MeleeDamageFor(double st) { return st >= 1 && st <= 6 ? 1 : st - 5; }
+// The amount below ST is read off as the difference: "2 (ST 7 − 5)".
+Term LessThanStrength(double amount, double st) {
+  return {.amount = amount, .from = From::StrengthLessFive, .stat = Stat::ST, .value = st};
+}
+
+Term MeleeDamageFor(double st) { return st >= 1 && st <= 6 ? Band(1, Stat::ST, st) : LessThanStrength(st - 5, st); }
 
 // Halves go to the even neighbour: 6.5 gives 6, 7.5 gives 8.
 double RoundHalfEven(double x) { return std::nearbyint(x); }
@@ -163,62 +197,83 @@ struct Primaries {
   double st, pe, en, in, ag, lu;
 };
 
+Term HitPointRate(double en) {
+  const double exact = WholePart(en) / 2 + 3;
+  return {.amount = RoundHalfEven(exact),
+          .from = From::HalfPlusThree,
+          .stat = Stat::EN,
+          .value = WholePart(en),
+          .exact = exact};
+}
+
 // Every statistic as the primary statistics alone make it.
-Values BaseValues(const Primaries& p) {
+void BaseValues(Values& v, const Primaries& p) {
   const auto [st, pe, en, in, ag, lu] = p;
-  Values v;
-  v[Field::ap] = ActionPointsFor(ag);
-  v[Field::hp] = 15 + st + 2 * en;
-  v[Field::ac] = ag;
-  v[Field::dres] = 0;
-  v[Field::bd] = 0;
-  v[Field::eres] = 0;
-  v[Field::pres] = 5 * WholePart(en);
-  v[Field::rres] = 2 * WholePart(en);
-  v[Field::cc] = lu;
-  v[Field::carrywt] = 25 + 25 * st;
-  v[Field::seq] = 2 * pe;
-  v[Field::md] = MeleeDamageFor(st);
-  v[Field::hr] = HealRateFor(en);
-  v[Field::skillrate] = 5 + 2 * in;
-  v[Field::hprate] = RoundHalfEven(WholePart(en) / 2 + 3);
-  return v;
+  v.Set(Field::ap, Band(ActionPointsFor(ag), Stat::AG, ag));
+  v.Set(Field::hp, Number(15));
+  v.Add(Field::hp, Times(1, Stat::ST, st));
+  v.Add(Field::hp, Times(2, Stat::EN, en));
+  v.Set(Field::ac, Times(1, Stat::AG, ag));
+  v.Set(Field::dres, Number(0));
+  v.Set(Field::bd, Number(0));
+  v.Set(Field::eres, Number(0));
+  v.Set(Field::pres, Times(5, Stat::EN, WholePart(en)));
+  v.Set(Field::rres, Times(2, Stat::EN, WholePart(en)));
+  v.Set(Field::cc, Times(1, Stat::LU, lu));
+  v.Set(Field::carrywt, Number(25));
+  v.Add(Field::carrywt, Times(25, Stat::ST, st));
+  v.Set(Field::seq, Times(2, Stat::PE, pe));
+  v.Set(Field::md, MeleeDamageFor(st));
+  v.Set(Field::hr, Band(HealRateFor(en), Stat::EN, en));
+  v.Set(Field::skillrate, Number(5));
+  v.Add(Field::skillrate, Times(2, Stat::IN, in));
+  v.Set(Field::hprate, HitPointRate(en));
 }
 
 void ApplyRaceModifiers(Values& v, Race race) {
   const RaceModifier& modifier = kRaceModifiers[static_cast<std::size_t>(race)];
-  v[Field::md] += modifier.meleePlus;
-  v[Field::hprate] += modifier.hpRatePlus;
-  if (modifier.damageRes) v[Field::dres] = *modifier.damageRes;
-  v[Field::pres] += modifier.poisonPlus;
-  v[Field::rres] += modifier.radPlus;
-  v[Field::eres] = RowOf(race).electricityRes;
+  v.Add(Field::md, ByRace(modifier.meleePlus, race));
+  v.Add(Field::hprate, ByRace(modifier.hpRatePlus, race));
+  if (modifier.damageRes) v.Set(Field::dres, ByRace(*modifier.damageRes, race));
+  v.Add(Field::pres, ByRace(modifier.poisonPlus, race));
+  v.Add(Field::rres, ByRace(modifier.radPlus, race));
+  v.Set(Field::eres, ByRace(RowOf(race).electricityRes, race));
 }
 
-double ByRace(const SecondaryStep& step, std::optional<Race> race) {
+// The value a by-race step sets: the race's own where it has one.
+Term SetByRace(const SecondaryStep& step, std::optional<Race> race) {
+  Term term = ByTrait(step.amount, *step.trait);
   for (const RaceValue& row : kByRace) {
-    if (race == row.race && step.statistic == row.statistic) return row.value;
+    if (race == row.race && step.statistic == row.statistic) term.amount = row.value;
   }
-  return step.amount;
+  if (race) {
+    term.from = From::RaceWithTrait;
+    term.race = race;
+  }
+  return term;
 }
 
 void Apply(const SecondaryStep& step, Values& v, const Primaries& p, std::optional<Race> race) {
-  double& value = v[step.statistic];
+  const Trait trait = *step.trait;
   switch (step.does) {
-    case Does::Add: value += step.amount; break;
-    case Does::Set: value = step.amount; break;
-    case Does::SetTimesStrength: value = step.amount * p.st; break;
-    case Does::SetByRace: value = ByRace(step, race); break;
+    case Does::Add: v.Add(step.statistic, ByTrait(step.amount, trait)); break;
+    case Does::Set: v.Set(step.statistic, ByTrait(step.amount, trait)); break;
+    case Does::SetTimesStrength: {
+      Term term = Times(step.amount, Stat::ST, p.st);
+      term.from = From::Trait;
+      term.trait = trait;
+      v.Set(step.statistic, term);
+      break;
+    }
+    case Does::SetByRace: v.Set(step.statistic, SetByRace(step, race)); break;
   }
 }
 
-}  // namespace
-
-void UpdateSecondaryStats(Sheet& sheet) {
+// The recomputation's steps in the game's order, for the race given.
+void Compute(Values& values, const Sheet& sheet, std::optional<Race> race) {
   const Primaries primaries = {sheet.Number(Field::st),    sheet.Number(Field::pe), sheet.Number(Field::en),
                                sheet.Number(Field::intel), sheet.Number(Field::ag), sheet.Number(Field::lu)};
-  const std::optional<Race> race = CurrentRace(sheet);
-  Values values = BaseValues(primaries);
+  BaseValues(values, primaries);
   for (const SecondaryStep& step : kSecondarySteps) {
     if (!step.trait) {
       if (race) ApplyRaceModifiers(values, *race);
@@ -226,6 +281,13 @@ void UpdateSecondaryStats(Sheet& sheet) {
       Apply(step, values, primaries, race);
     }
   }
+}
+
+}  // namespace
+
+void UpdateSecondaryStats(Sheet& sheet) {
+  Values values;
+  Compute(values, sheet, CurrentRace(sheet));
 
   for (const Field field : kPlainFields) sheet.SetNumber(field, values[field]);
   for (const Field field : kPercentFields) sheet.SetText(field, TextFromNumber(values[field]) + "%");
@@ -234,6 +296,26 @@ void UpdateSecondaryStats(Sheet& sheet) {
   // come last so that they follow any tag the skills took.
   UpdateSkills(sheet);
   UpdateExtraNotes(sheet);
+}
+
+Terms SecondaryTerms(const Sheet& sheet, Field statistic, std::optional<Race> race) {
+  Values values(statistic);
+  Compute(values, sheet, race);
+  return values.terms();
+}
+
+bool RecomputedBySecondaryStats(Field field) { return Written(field); }
+
+bool ShownWithPercent(Field field) { return std::ranges::find(kPercentFields, field) != std::end(kPercentFields); }
+
+std::vector<std::pair<Field, Term>> RaceModifiers(Race race) {
+  std::vector<std::pair<Field, Term>> modifiers;
+  for (const CaptionedField& statistic : kSecondaryStats) {
+    Values values(statistic.field);
+    ApplyRaceModifiers(values, race);
+    for (const Term& term : values.terms()) modifiers.emplace_back(statistic.field, term);
+  }
+  return modifiers;
 }
 
 }  // namespace cindral

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "number_text.h"
+#include "value_terms.h"
 
 namespace cindral {
 
@@ -88,6 +89,40 @@ constexpr std::array<SkillAdjustments, kSkillCount> kTraitAdjustments = {{
 static_assert(InKeyOrder(kTraitAdjustments, [](const SkillAdjustments& a) { return a.skill; }),
               "the trait adjustments stand in skill order");
 
+// The statistics as the formulas read them: each cut to its whole part.
+std::array<double, kStatCount> FormulaStatistics(const Sheet& sheet) {
+  std::array<double, kStatCount> stat{};
+  for (const StatInfo& s : kStats) stat[Index(s.stat)] = WholePart(sheet.Number(s.field));
+  return stat;
+}
+
+// One skill's value, term by term: the formula, the tag, then each ticked
+// trait's adjustment in the order the traits apply them.
+void AddUp(Tally& tally, const Sheet& sheet, const std::array<double, kStatCount>& stat,
+           const std::array<bool, kSkillTraits.size()>& traitTicked, const SkillFormula& f) {
+  tally.Set({.amount = static_cast<double>(f.base)});
+  tally.Add({.amount = f.factor * (stat[Index(f.first)] + (f.second ? stat[Index(*f.second)] : 0)),
+             .from = From::Statistics,
+             .factor = f.factor,
+             .stat = f.first,
+             .value = stat[Index(f.first)],
+             .second = f.second,
+             .secondValue = f.second ? stat[Index(*f.second)] : 0});
+  if (Ticked(sheet, TagBox(f.skill))) tally.Add({.amount = kTagBonus, .from = From::Tag});
+  const SkillAdjustments& adjustments = kTraitAdjustments[Index(f.skill)];
+  for (std::size_t t = 0; t < kSkillTraits.size(); ++t) {
+    if (traitTicked[t]) {
+      tally.Add({.amount = static_cast<double>(adjustments.points[t]), .from = From::Trait, .trait = kSkillTraits[t]});
+    }
+  }
+}
+
+std::array<bool, kSkillTraits.size()> SkillTraitsTicked(const Sheet& sheet) {
+  std::array<bool, kSkillTraits.size()> ticked{};
+  for (std::size_t t = 0; t < kSkillTraits.size(); ++t) ticked[t] = Ticked(sheet, kSkillTraits[t]);
+  return ticked;
+}
+
 }  // namespace
 
 void UpdateSkills(Sheet& sheet) {
@@ -95,21 +130,19 @@ void UpdateSkills(Sheet& sheet) {
   // tag handling, nested, before any value below is read.
   if (Ticked(sheet, Trait::hamfist)) sheet.SetState(Box::unarmed, 1);
 
-  std::array<double, kStatCount> stat{};
-  for (const StatInfo& s : kStats) stat[Index(s.stat)] = WholePart(sheet.Number(s.field));
-
-  std::array<bool, kSkillTraits.size()> traitTicked{};
-  for (std::size_t t = 0; t < kSkillTraits.size(); ++t) traitTicked[t] = Ticked(sheet, kSkillTraits[t]);
-
+  const std::array<double, kStatCount> stat = FormulaStatistics(sheet);
+  const std::array<bool, kSkillTraits.size()> traitTicked = SkillTraitsTicked(sheet);
   for (const SkillFormula& f : kSkillFormulas) {
-    const double statistics = stat[Index(f.first)] + (f.second ? stat[Index(*f.second)] : 0);
-    double value = f.base + f.factor * statistics + (Ticked(sheet, TagBox(f.skill)) ? kTagBonus : 0);
-    const SkillAdjustments& adjustments = kTraitAdjustments[Index(f.skill)];
-    for (std::size_t t = 0; t < kSkillTraits.size(); ++t) {
-      if (traitTicked[t]) value += adjustments.points[t];
-    }
-    sheet.SetText(ValueField(f.skill), TextFromNumber(value) + "%");
+    Tally tally;
+    AddUp(tally, sheet, stat, traitTicked, f);
+    sheet.SetText(ValueField(f.skill), TextFromNumber(tally.value()) + "%");
   }
+}
+
+Terms SkillTerms(const Sheet& sheet, Skill skill) {
+  Tally tally(true);
+  AddUp(tally, sheet, FormulaStatistics(sheet), SkillTraitsTicked(sheet), kSkillFormulas[Index(skill)]);
+  return tally.terms();
 }
 
 }  // namespace cindral

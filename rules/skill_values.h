@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sheet.h"
+#include "value_terms.h"
 
 namespace cindral {
 
@@ -9,5 +10,10 @@ namespace cindral {
 // skill-changing traits. While Ham Fisted is ticked it first tags Unarmed,
 // which runs Unarmed's tag handling nested.
 void UpdateSkills(Sheet& sheet);
+
+// The terms of a skill's value as UpdateSkills adds them up from the sheet:
+// the formula's number and statistics, the tag, each ticked trait's
+// adjustment. Writes nothing.
+Terms SkillTerms(const Sheet& sheet, Skill skill);
 
 }  // namespace cindral

@@ -108,6 +108,13 @@ void RunRecomputations(Sheet& sheet, Recompute recompute, bool ticked) {
 
 }  // namespace
 
+int DirectChangeOf(Trait trait, Field field) {
+  for (const DirectChange& change : EffectOf(trait).changes) {
+    if (change.field == field) return change.amount;
+  }
+  return 0;
+}
+
 void TraitBox_Click(Sheet& sheet, Trait trait) {
   const TraitEffect& effect = EffectOf(trait);
   const bool ticked = sheet.State(TraitBox(trait)) == 1;

@@ -10,4 +10,8 @@ namespace cindral {
 // and its rule text in the information panel.
 void TraitBox_Click(Sheet& sheet, Trait trait);
 
+// What the trait's tick adds to a field directly (its untick takes it back):
+// 0 for a field the trait does not change directly.
+int DirectChangeOf(Trait trait, Field field);
+
 }  // namespace cindral

@@ -3,8 +3,9 @@
 # display with the accessibility bus and Orca, acts on it the three ways a
 # player without sight does (keys on the focused control, the rule-text
 # keys and About, the accessibility actions that voice control and switch
-# access use), and prints what Orca said after each step, from its debug
-# log. The run fails when a check on what the accessibility bus reports, or
+# access use), asks for explanations (a box's preview on focus, a value's
+# breakdown with Shift+F1), and prints what Orca said after each step, from
+# its debug log. The run fails when a check on what the accessibility bus reports, or
 # on what Orca said, does not hold. Not part of scripts/test.sh: it needs a
 # few more packages and takes about half a minute.
 #
@@ -181,6 +182,24 @@ if about is not None:
     focus(about)
     step('Space on "About"')
     key("space")
+
+# What a click would change, said with the box on focus; a value's breakdown,
+# asked for with Shift+F1 after Ctrl+F1 walked to its caption.
+small_guns = find("check box", "Small Guns 25%")
+if small_guns is not None:
+    check('the tag box describes what its tick would change',
+          (small_guns.description or "").startswith("Small Guns 25% \u2192 45%, Tags Left 3 \u2192 2"))
+    step('Focus on the tag box "Small Guns"')
+    focus(small_guns)
+hit_points = find("label", "Hit Points:")
+if hit_points is not None:
+    check('the value "Hit Points" is described by its breakdown',
+          (hit_points.description or "").startswith("Hit Points 37 = 15 + 12 (ST 12)"))
+step("Ctrl+F1 (from the About text to the first caption, Hit Points)")
+key("ctrl+F1")
+step("Shift+F1 (the breakdown of the value of the caption walked to)")
+key("shift+F1")
+check("a balloon beside the value shows its breakdown", find("notification", "Hit Points 37 = 15 + ") is not None)
 time.sleep(1)
 
 with open(steps_file, "w") as out:
@@ -236,6 +255,8 @@ for step_start, phrase in [
     ("Space on it (a tick)", "checked"),
     ("Ctrl+F1", "Chem Reliant - "),
     ("Space on \"About\"", "Cindral PnP Character Generator v1.0"),
+    ("Focus on the tag box \"Small Guns\"", "Small Guns 25% \u2192 45%"),
+    ("Shift+F1", "Hit Points 37 = 15 + 12 (ST 12) + 10 (2 \u00d7 EN 5)"),
 ]:
     ok = heard(step_start, phrase)
     print(("  ok: " if ok else "  FAILED: ") + "after \"" + step_start + "\": \"" + phrase + "\"")

@@ -13,6 +13,8 @@
 #include "button_reasons.h"
 #include "controls.h"
 #include "disabled_reasons.h"
+#include "events.h"
+#include "explanations.h"
 #include "help_texts.h"
 #include "qt_text.h"
 #include "sheet_view.h"
@@ -23,14 +25,59 @@ namespace cindral {
 
 namespace {
 
+// The engine of the window a control stands in; nullptr before the window
+// is whole.
+const Engine* EngineOf(const QWidget* widget) {
+  const auto* view = qobject_cast<const SheetView*>(widget->window());
+  return view ? &view->engine() : nullptr;
+}
+
+// A text to read after the explanation that comes first: a box's rule text
+// after what a click would change or why it cannot be clicked.
+QString FirstThen(const std::string& first, std::string_view then) {
+  if (first.empty()) return Q(then);
+  if (then.empty()) return Q(first);
+  return Q(first) + QStringLiteral(". ") + Q(then);
+}
+
+// A control whose description is its explanation, made when a client asks
+// for it: a value's breakdown, what a press or a tick would change, a
+// statistic against its limits. Nothing is made while nobody asks.
+class ExplainedInterface : public QAccessibleWidget {
+ public:
+  ExplainedInterface(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) {
+      const std::string name = widget()->objectName().toStdString();
+      if (const Engine* engine = EngineOf(widget()); engine && HasExplanation(name)) {
+        return FirstThen(Explain(*engine, name), ReadAfter(name));
+      }
+    }
+    // Named by what it shows until the window names it.
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      if (const auto* label = qobject_cast<const QLabel*>(widget())) return label->text();
+      if (const auto* button = qobject_cast<const QAbstractButton*>(widget())) return button->text();
+    }
+    return QAccessibleWidget::text(t);
+  }
+
+ protected:
+  // What is read after the explanation: nothing, but for a tick box.
+  virtual std::string_view ReadAfter(const std::string&) const { return {}; }
+};
+
 // A tick box as an accessibility client sees it. Its Toggle and Press
 // actions are a click: the box asks the engine, which ticks it or not, so
 // voice control and switch access go through the same rules as the mouse.
 // (The toolkit's own check box interface would tick the box directly, and
 // the window would show a tick the sheet does not hold.)
-class SheetBoxInterface : public QAccessibleWidget {
+class SheetBoxInterface : public ExplainedInterface {
  public:
-  explicit SheetBoxInterface(SheetBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
+  explicit SheetBoxInterface(SheetBox* box) : ExplainedInterface(box, QAccessible::CheckBox) {}
+
+  // The rule text of its caption, after what a click would do.
+  std::string_view ReadAfter(const std::string& name) const override { return HelpFor(CaptionOf(name)); }
 
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
@@ -60,6 +107,32 @@ class SheetBoxInterface : public QAccessibleWidget {
 
  private:
   SheetBox* box() const { return static_cast<SheetBox*>(widget()); }
+};
+
+// A statistic's "+" or "-": pressed as a click is, described by what the
+// press would change or why it would change nothing.
+class SheetButtonInterface : public ExplainedInterface {
+ public:
+  explicit SheetButtonInterface(SheetButton* button) : ExplainedInterface(button, QAccessible::Button) {}
+
+  QStringList actionNames() const override {
+    QStringList names;
+    if (widget()->isEnabled()) names << pressAction();
+    return names + QAccessibleWidget::actionNames();
+  }
+
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      static_cast<SheetButton*>(widget())->click();
+      return;
+    }
+    QAccessibleWidget::doAction(action);
+  }
+
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (action == pressAction()) return {QStringLiteral("Space")};
+    return QAccessibleWidget::keyBindingsForAction(action);
+  }
 };
 
 }  // namespace
@@ -100,10 +173,20 @@ QAccessibleInterface* WindowInterfaces(const QString& className, QObject* object
   if (className == QLatin1String(SheetBox::staticMetaObject.className())) {
     if (auto* box = qobject_cast<SheetBox*>(object)) return new SheetBoxInterface(box);
   }
-  if (className == QLatin1String(Announcement::staticMetaObject.className())) {
-    if (auto* announcement = qobject_cast<Announcement*>(object)) {
-      return new QAccessibleWidget(announcement, QAccessible::Notification);
-    }
+  if (className == QLatin1String(SheetButton::staticMetaObject.className())) {
+    // About explains itself too; its text names it.
+    if (auto* button = qobject_cast<SheetButton*>(object)) return new SheetButtonInterface(button);
+  }
+  // The values, the statistics and "Char Points" explain themselves; the
+  // other labels that react to nothing keep the description they are given.
+  if (className == QLatin1String(SheetLabel::staticMetaObject.className())) {
+    if (auto* label = qobject_cast<SheetLabel*>(object)) return new ExplainedInterface(label, QAccessible::StaticText);
+  }
+  // An announcement and an explanation asked for with Shift+F1 are said as
+  // they show.
+  if (className == QLatin1String(Announcement::staticMetaObject.className()) ||
+      className == QLatin1String(ExplanationBalloon::staticMetaObject.className())) {
+    if (auto* widget = qobject_cast<QWidget*>(object)) return new QAccessibleWidget(widget, QAccessible::Notification);
   }
   return nullptr;
 }
@@ -131,14 +214,6 @@ void SetDescription(QWidget* widget, const QString& description) {
 QString CaptionText(const SheetView& window, std::string_view control) {
   const auto* caption = qobject_cast<const QLabel*>(window.Control(CaptionOf(control)));
   return caption ? caption->text() : QString();
-}
-
-// A rule text after the reason its box is disabled, if it is: the reason is
-// what the player needs first.
-QString ReasonThenRule(const std::string& reason, std::string_view rule) {
-  if (reason.empty()) return Q(rule);
-  if (rule.empty()) return Q(reason);
-  return Q(reason) + QStringLiteral(". ") + Q(rule);
 }
 
 // A statistic's "+" or "-" and the value field beside it.
@@ -204,7 +279,7 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     QWidget* widget = window_.Control(button.name);
     if (!widget) return;
     const bool moved = outcome.Changed(FieldOf(button.stat));
-    announcement_->Say(moved ? widget->accessibleName() : widget->accessibleDescription());
+    announcement_->Say(moved ? widget->accessibleName() : Q(ButtonReason(window_.sheet(), button)));
   }
 
  private:
@@ -273,18 +348,28 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     for (const ButtonSpeech& b : buttons_) {
       const QString side = b.button.step > 0 ? QStringLiteral(", plus") : QStringLiteral(", minus");
       SetName(b.widget, StatName(b.button.stat) + QLatin1Char(' ') + b.value->text() + side);
-      SetDescription(b.widget, Q(ButtonReason(sheet, b.button)));
     }
+    // A box's own description is made when asked for; its caption keeps
+    // the reason before the rule text.
     for (const BoxSpeech& b : boxes_) {
       SetName(b.widget,
               b.value ? b.captionText + QLatin1Char(' ') + b.value->text() + QStringLiteral(", tag") : b.captionText);
-      const QString description = ReasonThenRule(DisabledReason(sheet, b.box), b.rule);
-      SetDescription(b.widget, description);
-      SetDescription(b.caption, description);
+      SetDescription(b.caption, FirstThen(DisabledReason(sheet, b.box), b.rule));
     }
+    DescribeTheRaceBox();
     for (const ValueName& v : values_) SetName(v.label, v.caption + QStringLiteral(": ") + v.label->text());
     const QString panel = Q(sheet.Text(Field::info));
     SetName(window_.Control("info"), panel.isEmpty() ? QStringLiteral("Information") : panel);
+  }
+
+  // The race box describes the race picked, or the truth about a typed
+  // race text; a picked race's facts are made again only when it changes.
+  void DescribeTheRaceBox() {
+    const bool picked = window_.RaceTextIsPicked();
+    const std::string& race = window_.sheet().Text(Field::race);
+    if (picked && raceDescribed_ == race) return;
+    raceDescribed_ = picked ? race : std::string();
+    SetDescription(window_.Control("race"), Q(Explain(window_.engine(), "race")));
   }
 
   QString ValueCaption(Field field, std::string_view name) const {
@@ -300,6 +385,7 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
   std::vector<ButtonSpeech> buttons_;
   std::vector<BoxSpeech> boxes_;
   std::vector<ValueName> values_;
+  std::string raceDescribed_;  // the picked race the race box describes, "" while typed
 };
 
 }  // namespace

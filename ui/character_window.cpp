@@ -112,7 +112,7 @@ CharacterWindow::CharacterWindow(QWidget* parent) : SheetView(parent) {
   // through sheetShown and acted.
   AddKeyboardSupport(*this);
   AddAccessibleNames(*this);
-  AddDisabledTooltips(*this);
+  AddExplanations(*this);
   QuitAfterFirstPaintWhenAsked(*this);
 
   for (const std::string_view name : FocusOrder()) {
@@ -150,7 +150,7 @@ void CharacterWindow::BuildLabels() {
       connect(clickable, &ClickLabel::clicked, this, [this, name] { Act(PlayerAction::Click(name)); });
       label = clickable;
     } else {
-      label = new QLabel(parent);
+      label = new SheetLabel(parent);
     }
     label->setObjectName(Q(place.name));
     label->setGeometry(ToQRect(place.rect));

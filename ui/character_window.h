@@ -29,7 +29,7 @@ class CharacterWindow : public SheetView, private SheetObserver {
   explicit CharacterWindow(QWidget* parent = nullptr);
   ~CharacterWindow() override;
 
-  const Engine& engine() const { return engine_; }
+  const Engine& engine() const override { return engine_; }
   const History& history() const { return *history_; }
 
   Outcome Act(const PlayerAction& action) override;

@@ -1,5 +1,8 @@
 #include "controls.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QHashFunctions>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,18 +14,29 @@
 
 #include "palette.h"
 #include "qt_text.h"
+#include "race_facts.h"
 #include "race_selection.h"
 
 namespace cindral {
 
 namespace {
 
-// What identifies the pixels a control draws: its kind, state, text, size,
-// scale, colours and font.
-size_t ImageHash(const QWidget& widget, int kind, const QStyleOptionButton& option) {
+// The explanation balloon: its text's margin, the widest column of text,
+// and its distance from the control it explains.
+constexpr int kBalloonMargin = 4;
+constexpr int kBalloonTextWidth = 300;
+constexpr int kBalloonGap = 4;
+
+// A tooltip's lines are broken before they grow past this many characters.
+constexpr qsizetype kTooltipColumns = 64;
+
+// What identifies the pixels a control draws: its kind, state, look (a
+// refused button's dimmed sign), text, size, scale, colours and font.
+size_t ImageHash(const QWidget& widget, int kind, const QStyleOptionButton& option, bool dimmed = false) {
   const QFont& font = widget.font();
-  return qHashMulti(0, kind, static_cast<int>(option.state), widget.width(), widget.height(), widget.devicePixelRatio(),
-                    widget.palette().cacheKey(), font.family(), font.pointSizeF(), font.weight(), option.text);
+  return qHashMulti(0, kind, static_cast<int>(option.state), dimmed, widget.width(), widget.height(),
+                    widget.devicePixelRatio(), widget.palette().cacheKey(), font.family(), font.pointSizeF(),
+                    font.weight(), option.text);
 }
 
 // Draws a control into an image kept for every widget that would draw the
@@ -135,14 +149,100 @@ void SheetBox::paintEvent(QPaintEvent*) {
   });
 }
 
+void SheetButton::SetRefused(bool refused) {
+  if (refused == refused_) return;
+  refused_ = refused;
+  update();
+}
+
 void SheetButton::paintEvent(QPaintEvent*) {
   QStyleOptionButton option;
   initStyleOption(&option);
   const bool ring = option.state & QStyle::State_HasFocus;
-  PaintShared(*this, ImageHash(*this, QStyle::CE_PushButton, option), [&](QPainter& painter) {
-    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+  PaintShared(*this, ImageHash(*this, QStyle::CE_PushButton, option, refused_), [&](QPainter& painter) {
+    if (!refused_) {
+      style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    } else {
+      // The face of an enabled button, the sign of a disabled one.
+      style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+      QStyleOptionButton sign = option;
+      sign.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+      sign.state &= ~QStyle::State_Enabled;
+      sign.palette.setCurrentColorGroup(QPalette::Disabled);
+      style()->drawControl(QStyle::CE_PushButtonLabel, &sign, &painter, this);
+    }
     if (ring) PaintFocusRing(painter, rect());
   });
+}
+
+QWidget* NamedControl(QWidget* widget) {
+  while (widget && widget->objectName().isEmpty()) widget = widget->parentWidget();
+  return widget;
+}
+
+QString TooltipText(const QString& text) {
+  // Each line broken at a blank before it grows past a column, the breaks
+  // kept as they are: a tooltip's plain text would run as wide as its
+  // longest line, and its own wrapping of rich text makes a narrow column.
+  QString wrapped;
+  for (const QString& line : text.split(QLatin1Char('\n'))) {
+    if (!wrapped.isEmpty()) wrapped += QLatin1Char('\n');
+    qsizetype start = 0;
+    while (line.size() - start > kTooltipColumns) {
+      qsizetype cut = line.lastIndexOf(QLatin1Char(' '), start + kTooltipColumns);
+      if (cut <= start) cut = start + kTooltipColumns;
+      wrapped += line.mid(start, cut - start) + QLatin1Char('\n');
+      start = line.at(cut) == QLatin1Char(' ') ? cut + 1 : cut;
+    }
+    wrapped += line.mid(start);
+  }
+  return QStringLiteral("<p style=\"white-space:pre\">") + wrapped.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+ExplanationBalloon::ExplanationBalloon(QWidget* window, const QString& text) : QLabel(window) {
+  setObjectName(QStringLiteral("explanation"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setTextFormat(Qt::PlainText);
+  setWordWrap(true);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setMargin(kBalloonMargin);
+  setForegroundRole(QPalette::ToolTipText);
+  setBackgroundRole(QPalette::ToolTipBase);
+  setAutoFillBackground(true);
+  setAccessibleName(text);
+  setText(text);
+  // As wide as the text needs, up to the width of a column of text.
+  const QRect needed = fontMetrics().boundingRect(QRect(0, 0, kBalloonTextWidth, 10000), Qt::TextWordWrap, text);
+  setFixedWidth(needed.width() + 2 * (kBalloonMargin + frameWidth()) + 1);
+  setFixedHeight(heightForWidth(width()));
+  qApp->installEventFilter(this);
+}
+
+ExplanationBalloon* ExplanationBalloon::ShowBeside(QWidget* control, const QString& text) {
+  QWidget* window = control->window();
+  delete window->findChild<ExplanationBalloon*>(QString(), Qt::FindDirectChildrenOnly);
+  auto* balloon = new ExplanationBalloon(window, text);
+  // Inside the window, over the frames: to the right of the control, its
+  // top on the control's top; to the left where the window ends, and never
+  // off its bottom.
+  const QRect at(control->mapTo(window, QPoint(0, 0)), control->size());
+  int x = at.right() + kBalloonGap;
+  if (x + balloon->width() > window->width()) x = std::max(0, at.left() - kBalloonGap - balloon->width());
+  const int y = std::max(0, std::min(at.top(), window->height() - balloon->height()));
+  balloon->move(x, y);
+  balloon->raise();
+  balloon->show();
+  return balloon;
+}
+
+bool ExplanationBalloon::eventFilter(QObject*, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: close(); return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    case QEvent::MouseButtonPress:
+    case QEvent::WindowDeactivate: close(); break;
+    default: break;
+  }
+  return false;
 }
 
 SheetLineEdit::SheetLineEdit(QWidget* parent, bool ring) : QLineEdit(parent), ring_(ring) {}
@@ -264,6 +364,16 @@ void RaceBox::MoveToTheRaceShown() {
 // Enter straight away in the open list keeps the race shown.
 void RaceBox::showPopup() {
   MoveToTheRaceShown();
+  if (!entriesExplained_) {
+    entriesExplained_ = true;
+    for (int row = 0; row < count(); ++row) {
+      const auto race = RaceNamed(itemText(row).toStdString());
+      if (!race) continue;
+      const QString facts = Q(RaceFacts(*race));
+      setItemData(row, TooltipText(facts), Qt::ToolTipRole);
+      setItemData(row, facts, Qt::AccessibleDescriptionRole);
+    }
+  }
   QComboBox::showPopup();
 }
 

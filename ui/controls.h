@@ -43,6 +43,15 @@ inline constexpr int kFocusRingWidth = 2;
 // Draws the ring just inside `rect`.
 void PaintFocusRing(QPainter& painter, const QRect& rect);
 
+// A label that reacts to nothing: a value, a statistic's abbreviation,
+// "Char Points", a counter, the information panel. A kind of its own, so
+// that what it explains can be found for a screen reader.
+class SheetLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+};
+
 // A label that reports a click; captions and the counter `tags` use it. A
 // dimmed caption names a box that cannot be ticked just now: it is drawn
 // in the window's colour for disabled text, and still reports its click.
@@ -90,14 +99,48 @@ class SheetBox : public QCheckBox {
 
 // A push button drawn as the style draws it, from an image shared by every
 // button of the same text, size and state: the fourteen "+" and "-"
-// buttons are two images at start-up.
+// buttons are two images at start-up. A button whose press would change
+// nothing draws its sign dimmed, yet stays enabled and in the focus order:
+// a press still says why.
 class SheetButton : public QPushButton {
   Q_OBJECT
  public:
   using QPushButton::QPushButton;
 
+  void SetRefused(bool refused);
+  bool refused() const { return refused_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool refused_ = false;
+};
+
+// The control a widget belongs to: itself when it carries a control name,
+// otherwise its nearest ancestor that does (the race box for its text
+// part); nullptr for none.
+QWidget* NamedControl(QWidget* widget);
+
+// An explanation as a tooltip shows it: its lines broken to a readable
+// width, as rich text that shows every character as it is.
+QString TooltipText(const QString& text);
+
+// The explanation a player asks for with Shift+F1, shown in the window
+// beside the control it explains, in the tooltips' colours; it goes at the
+// next key or click anywhere, as a What's This text does, and takes neither
+// the focus nor the key (but Escape, which only closes it). It carries its
+// text as its accessible name, so that a screen reader says it as it shows.
+class ExplanationBalloon : public QLabel {
+  Q_OBJECT
+ public:
+  // Shows the text beside the control, in place of any balloon shown.
+  static ExplanationBalloon* ShowBeside(QWidget* control, const QString& text);
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ExplanationBalloon(QWidget* window, const QString& text);
 };
 
 // A one-line text box (the name, and the race box's text part) whose own
@@ -137,8 +180,9 @@ class NotesBox : public QPlainTextEdit {
 // The race drop-down: a pick from its list is a pick; typing, Enter and
 // leaving the box only change the race text. The list opens on, and the
 // arrow keys step from, the race the text shows. While its text is not the
-// race last picked from the list (typed, and so not applied), it looks
-// different.
+// race last picked from the list (typed, and so not fully applied), it
+// looks different. Each entry of the list tells the race's facts as its
+// tooltip, before it is picked.
 class RaceBox : public QComboBox {
   Q_OBJECT
  public:
@@ -168,6 +212,7 @@ class RaceBox : public QComboBox {
 
   SheetLineEdit* textPart_ = nullptr;
   bool picked_ = true;
+  bool entriesExplained_ = false;  // each race's facts, made the first time the list opens
 };
 
 // A frame drawn by hand: black, a thin grey border, its caption set into

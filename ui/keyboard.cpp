@@ -1,11 +1,15 @@
 #include "keyboard.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <vector>
 
+#include "controls.h"
+#include "explanations.h"
 #include "help_texts.h"
 #include "sheet_view.h"
 #include "window_layout.h"
@@ -43,6 +47,25 @@ class KeyboardHelp : public QObject {
     }
     const int next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
     ShowCaptionText(captions_[static_cast<std::size_t>(next)]);
+    walkedTo_ = captions_[static_cast<std::size_t>(next)];
+  }
+
+  // Any other action, or the focus moving on, ends the walk.
+  void EndWalk() { walkedTo_ = {}; }
+
+  // What's This for the caption just walked to (its value, its box), or
+  // else for the control with the focus, beside it. Whoever explains the
+  // window's controls answers it.
+  void ExplainWhereAsked() {
+    QWidget* target = nullptr;
+    if (!walkedTo_.empty()) target = window_.Control(ExplainedFor(walkedTo_));
+    if (!target || Explain(window_.engine(), target->objectName().toStdString()).empty()) {
+      target = NamedControl(QApplication::focusWidget());
+    }
+    if (!target) return;
+    const QPoint middle = target->rect().center();
+    QHelpEvent whatsThis(QEvent::WhatsThis, middle, target->mapToGlobal(middle));
+    QApplication::sendEvent(target, &whatsThis);
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -68,6 +91,7 @@ class KeyboardHelp : public QObject {
  private:
   SheetView& window_;
   const std::vector<std::string_view> captions_;
+  std::string_view walkedTo_;  // the caption Ctrl+F1 or Ctrl+Shift+F1 walked to last, until anything else happens
 };
 
 }  // namespace
@@ -84,6 +108,11 @@ void AddKeyboardSupport(SheetView& window) {
   QObject::connect(next, &QShortcut::activated, help, [help] { help->StepThroughCaptions(+1); });
   auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1), &window);
   QObject::connect(previous, &QShortcut::activated, help, [help] { help->StepThroughCaptions(-1); });
+
+  auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), &window);
+  QObject::connect(whatsThis, &QShortcut::activated, help, [help] { help->ExplainWhereAsked(); });
+  QObject::connect(&window, &SheetView::acted, help, [help] { help->EndWalk(); });
+  QObject::connect(qApp, &QApplication::focusChanged, help, [help] { help->EndWalk(); });
 }
 
 }  // namespace cindral

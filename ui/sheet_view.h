@@ -55,6 +55,9 @@ class SheetView : public QWidget {
   // The character as the sheet holds it, and whether the race text is the
   // race last picked from the list or only typed.
   virtual const Sheet& sheet() const = 0;
+  // The engine behind the sheet, to read or to copy for trying a click on
+  // the side; never to act on.
+  virtual const Engine& engine() const = 0;
   virtual bool RaceTextIsPicked() const = 0;
 
   // Whether there is a step to take back, or one to take again.

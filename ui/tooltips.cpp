@@ -1,9 +1,17 @@
 #include "tooltips.h"
 
-#include <QWidget>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <array>
 
+#include "button_reasons.h"
+#include "controls.h"
 #include "disabled_reasons.h"
+#include "events.h"
+#include "explanations.h"
+#include "qt_text.h"
 #include "sheet_view.h"
+#include "stat_allocation.h"
 #include "window_layout.h"
 
 namespace cindral {
@@ -15,24 +23,72 @@ void SetTip(QWidget* widget, const QString& tip) {
 }
 
 // The reason follows the race text and the two counters as well as the
-// enabled flags, so every box is looked at after every event; the race
-// box's tip follows its text and the last pick.
-void ShowReasons(SheetView& window) {
-  const Sheet& sheet = window.sheet();
-  for (std::size_t b = 0; b < kBoxCount; ++b) {
-    const auto box = static_cast<Box>(b);
-    const QString reason = QString::fromStdString(DisabledReason(sheet, box));
-    SetTip(window.Control(NameOf(box)), reason);
-    SetTip(window.Control(CaptionOf(NameOf(box))), reason);
+// enabled flags, so every box is looked at after every event; so is every
+// "+" and "-", whose sign is dimmed while a press would change nothing.
+class Reasons {
+ public:
+  explicit Reasons(SheetView& window) : window_(window) {
+    for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
+      buttons_[i] = qobject_cast<SheetButton*>(window.Control(kStatButtons[i].name));
+    }
   }
-  SetTip(window.Control("race"), window.RaceTextIsPicked() ? QString() : QString::fromLatin1(kTypedRaceNotApplied));
-}
+
+  void Show() const {
+    const Sheet& sheet = window_.sheet();
+    for (std::size_t b = 0; b < kBoxCount; ++b) {
+      const auto box = static_cast<Box>(b);
+      const QString reason = QString::fromStdString(DisabledReason(sheet, box));
+      SetTip(window_.Control(NameOf(box)), reason);
+      SetTip(window_.Control(CaptionOf(NameOf(box))), reason);
+    }
+    for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
+      if (buttons_[i]) buttons_[i]->SetRefused(RefusalOf(sheet, kStatButtons[i]) != ButtonRefusal::None);
+    }
+  }
+
+ private:
+  SheetView& window_;
+  std::array<SheetButton*, kStatButtons.size()> buttons_{};
+};
+
+// A tooltip or a What's This that no control took itself comes up through
+// the frames to the window: the control under the point is found there and
+// explained. A closed box answers its own tooltip with its reason.
+class Explainer : public QObject {
+ public:
+  explicit Explainer(SheetView& window) : QObject(&window), window_(window) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ToolTip && type != QEvent::WhatsThis && type != QEvent::QueryWhatsThis) return false;
+    auto* help = static_cast<QHelpEvent*>(event);
+    QWidget* control = NamedControl(static_cast<QWidget*>(watched)->childAt(help->pos()));
+    if (!control) return false;
+    const QString text = Q(Explain(window_.engine(), control->objectName().toStdString()));
+    if (text.isEmpty()) return false;
+    if (type == QEvent::ToolTip) {
+      QToolTip::showText(help->globalPos(), TooltipText(text), control, control->rect());
+    } else if (type == QEvent::WhatsThis) {
+      ExplanationBalloon::ShowBeside(control, text);
+    }
+    return true;
+  }
+
+ private:
+  SheetView& window_;
+};
 
 }  // namespace
 
-void AddDisabledTooltips(SheetView& window) {
-  ShowReasons(window);
-  QObject::connect(&window, &SheetView::sheetShown, &window, [&window] { ShowReasons(window); });
+void AddExplanations(SheetView& window) {
+  auto* explainer = new Explainer(window);
+  window.installEventFilter(explainer);
+  for (const FramePlace& frame : FramePlaces()) {
+    if (QWidget* w = window.Control(frame.name)) w->installEventFilter(explainer);
+  }
+  const Reasons reasons(window);
+  reasons.Show();
+  QObject::connect(&window, &SheetView::sheetShown, &window, [reasons] { reasons.Show(); });
 }
 
 }  // namespace cindral

@@ -1,17 +1,17 @@
-// Tooltips that tell the player why a tick box cannot be ticked, and that
-// a race typed into the race box is not applied.
+// Explanations on request: every value, statistic, button, box and the race
+// box explains itself in a tooltip, and in a balloon beside it when a What's
+// This is asked for (Shift+F1 sends one); each text is made only then. A
+// disabled tick box and its caption carry the reason as their tooltip, and
+// a "+" or "-" whose press would change nothing shows a dimmed sign.
 #pragma once
 
 namespace cindral {
 
 class SheetView;
 
-// What the race box says while its text is not the race last picked.
-inline constexpr const char* kTypedRaceNotApplied =
-    "The typed race is not applied until a race is picked from the list";
-
-// A disabled tick box and its caption carry the reason as their tooltip;
-// the race box says when its text is only typed.
-void AddDisabledTooltips(SheetView& window);
+// Watches the window and its frames for tooltip and What's This requests,
+// and keeps the boxes' reasons and the buttons' dimmed signs current after
+// every event.
+void AddExplanations(SheetView& window);
 
 }  // namespace cindral

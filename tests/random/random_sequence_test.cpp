@@ -11,13 +11,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <set>
 
+#include "click_previews.h"
 #include "event_generator.h"
 #include "sheet_invariants.h"
+#include "value_breakdowns.h"
 
 namespace cindral::test {
 namespace {
@@ -147,6 +150,123 @@ TEST_P(RandomSequences, EveryRuleHoldsAfterEveryEvent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Chunks, RandomSequences, ::testing::Range(0, kChunks));
+
+// The contributions a breakdown's first line adds up: the number that starts
+// each term, with the sign before it; the words in parentheses are skipped.
+double Contributions(std::string_view line) {
+  constexpr std::string_view kMinus = "\xE2\x88\x92";
+  line.remove_prefix(line.find(" = ") + 3);
+  double total = 0;
+  int sign = 1, depth = 0;
+  bool number = true;
+  for (std::size_t i = 0; i < line.size();) {
+    const std::string_view rest = line.substr(i);
+    if (number && rest.starts_with(kMinus)) {
+      sign = -1;
+      i += kMinus.size();
+    } else if (number) {
+      std::size_t digits = 0;
+      while (digits < rest.size() && std::isdigit(static_cast<unsigned char>(rest[digits]))) ++digits;
+      EXPECT_GT(digits, 0u) << "a term without its number: " << line;
+      total += sign * std::stod("0" + std::string(rest.substr(0, digits)));
+      i += digits;
+      number = false;
+    } else if (depth == 0 && (rest.starts_with(" + ") || rest.starts_with(" \xE2\x88\x92 "))) {
+      sign = rest[1] == '+' ? 1 : -1;
+      i += rest[1] == '+' ? 3 : 2 + kMinus.size();
+      number = true;
+    } else {
+      depth += rest[0] == '(' ? 1 : rest[0] == ')' ? -1 : 0;
+      ++i;
+    }
+  }
+  return total;
+}
+
+std::size_t Occurrences(std::string_view text, std::string_view part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+// The items of the preview's line that begins with `what` ("Opens: A, B").
+std::size_t Listed(const std::string& text, const std::string& what) {
+  const std::size_t at = text.find(what + ": ");
+  if (at == std::string::npos) return 0;
+  const std::string line = text.substr(at, text.find('\n', at) - at);
+  return Occurrences(line, ", ") + 1;
+}
+
+// Every value with a breakdown, every number field and every box, by name.
+struct ExplainedSheet {
+  std::vector<Field> breakdowns, numbers;
+  std::vector<Box> boxes;
+  ExplainedSheet() {
+    for (const std::string_view name : {"chpoint", "tags", "traits"}) numbers.push_back(*FindField(name));
+    for (const std::string_view name : game::kStatFields) numbers.push_back(*FindField(name));
+    for (const game::SkillFacts& skill : game::kSkillFacts) {
+      breakdowns.push_back(*FindField(skill.valueField));
+      boxes.push_back(*FindBox(skill.tagBox));
+    }
+    for (const game::SecondaryFacts& secondary : game::kSecondaryFacts) {
+      if (secondary.field != "gres") breakdowns.push_back(*FindField(secondary.field));
+    }
+    numbers.insert(numbers.end(), breakdowns.begin(), breakdowns.end());
+    numbers.push_back(*FindField("gres"));
+    for (const game::TraitFacts& trait : game::kTraitFacts) boxes.push_back(*FindBox(trait.box));
+  }
+};
+
+// Over 10,000 seeded events: in every state every breakdown adds up to the
+// value shown, and before every click on a button or a box its preview
+// lists exactly what the click then changes.
+TEST(Explanations, EveryBreakdownAddsUpAndEveryPreviewIsExact) {
+  const ExplainedSheet all;
+  for (int s = 0; s < 10; ++s) {
+    const std::uint64_t seed = BaseSeed() + 900000 + static_cast<std::uint64_t>(s);
+    Engine engine;
+    engine.Start();
+    for (const Event& event : Generate(seed, kEventsPerSequence)) {
+      const Sheet& sheet = engine.sheet();
+      for (const Field field : all.breakdowns) {
+        const std::string breakdown = Breakdown(engine, field);
+        const std::string line = breakdown.substr(0, breakdown.find('\n'));
+        ASSERT_NE(line.find(" " + sheet.Text(field) + " = "), std::string::npos) << line;
+        ASSERT_EQ(Contributions(line), std::stod(sheet.Text(field))) << "seed " << seed << ": " << breakdown;
+      }
+      const auto control = event.kind == Event::Kind::Click ? FindControl(event.text) : std::nullopt;
+      if (!control || control->kind == ControlKind::Caption) {
+        Apply(engine, event);
+        continue;
+      }
+      const std::string preview = PreviewText(engine, event.text);
+      const Engine before(engine);
+      Apply(engine, event);
+      std::size_t changed = 0, opened = 0, closed = 0, ticked = 0, unticked = 0;
+      for (const Field field : all.numbers) {
+        const std::string& was = before.sheet().Text(field);
+        const std::string& is = sheet.Text(field);
+        if (was == is) continue;
+        ++changed;
+        EXPECT_GE(Occurrences(preview, " " + was + " \xE2\x86\x92 " + is), 1u) << "seed " << seed << ": " << preview;
+      }
+      for (const Box box : all.boxes) {
+        opened += !before.sheet().Enabled(box) && sheet.Enabled(box);
+        closed += before.sheet().Enabled(box) && !sheet.Enabled(box);
+        if (control->kind == ControlKind::Box && static_cast<Box>(control->index) == box) continue;
+        ticked += before.sheet().State(box) == 0 && sheet.State(box) == 1;
+        unticked += before.sheet().State(box) == 1 && sheet.State(box) == 0;
+      }
+      ASSERT_EQ(Occurrences(preview, "\xE2\x86\x92"), changed)
+          << "seed " << seed << ", " << event.text << ": " << preview;
+      ASSERT_EQ(Listed(preview, "Opens"), opened) << preview;
+      ASSERT_EQ(Listed(preview, "Closes"), closed) << preview;
+      ASSERT_EQ(Listed(preview, "Ticks"), ticked) << preview;
+      ASSERT_EQ(Listed(preview, "Unticks"), unticked) << preview;
+      ASSERT_FALSE(preview.empty());
+    }
+  }
+}
 
 // The checks must be able to fail: each broken sheet is caught by its rule.
 struct Breakage {

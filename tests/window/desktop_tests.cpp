@@ -279,6 +279,29 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
     QCOMPARE(Text("info"), "");
   }
 
+  // Shift+F1 explains the focused control beside it, and right after Ctrl+F1
+  // walked to a caption, that caption's value.
+  void shiftF1ExplainsTheFocusedControlOrTheValueWalkedTo() {
+    const auto balloon = [this] { return window_->findChild<QLabel*>(QStringLiteral("explanation")); };
+    Press("bruiser", Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(balloon() && balloon()->isVisible());
+    QVERIFY(balloon()->text().startsWith(QStringLiteral("ST 5 \u2192 7, ")));
+    QTest::keyClick(balloon(), Qt::Key_Escape);
+    QTRY_VERIFY(!balloon());
+
+    PressWhereFocused(Qt::Key_F1, Qt::ControlModifier);  // to "Hit Points", the first caption with a text
+    PressWhereFocused(Qt::Key_F1, Qt::ShiftModifier);
+    QCOMPARE(balloon()->text(), QStringLiteral("Hit Points 30 = 15 + 5 (ST 5) + 10 (2 \u00d7 EN 5)"));
+    const QWidget* hp = Find("hp");
+    QVERIFY(!balloon()->geometry().intersects(QRect(hp->mapTo(window_.get(), QPoint()), hp->size())));  // beside it
+    QTest::keyClick(balloon(), Qt::Key_Escape);
+    QCOMPARE(Q(Text("info")), Q(cindral::HelpFor("Label48")));
+
+    // The focus moving on ends the walk.
+    Press("stplu", Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(balloon()->text().startsWith(QStringLiteral("ST 5 \u2192 6, ")));
+  }
+
   void ctrlF1StepsThroughEveryCaptionText() {
     const std::vector<std::string_view> captions = CaptionsWithText();
     QCOMPARE(captions.size(), std::size_t{66});  // 65 captions and the counter `tags`

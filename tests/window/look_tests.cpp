@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -74,6 +77,13 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
   }
   QImage Shown(const char* name, int margin = 0) { return Shown(Find(name), margin); }
   // The middle of the box's square, in the window's picture of the box.
+  // The tooltip the control shows when the mouse rests on it.
+  QString Tip(QWidget* w) {
+    const QPoint middle = w->rect().center();
+    QHelpEvent help(QEvent::ToolTip, middle, w->mapToGlobal(middle));
+    QApplication::sendEvent(w, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  }
   QRgb Face(const char* box) {
     auto* w = Find<cindral::SheetBox>(box);
     const QPoint middle = w->IndicatorRect().center();
@@ -177,7 +187,6 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
 
   void aTypedRaceLooksNotAppliedUntilARaceIsPicked() {
     auto* combo = Find<QComboBox>("race");
-    const QString tip = QStringLiteral("The typed race is not applied until a race is picked from the list");
     const auto textPart = [&] {
       // The middle of the text part, left of the arrow, where no letter stands.
       QLineEdit* edit = combo->lineEdit();
@@ -185,12 +194,12 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
       return image.pixel(image.width() - qRound(4 * scale_), image.height() / 2);
     };
     const QRgb picked = textPart();
-    QCOMPARE(combo->toolTip(), QString());
+    QVERIFY(Tip(combo->lineEdit()).contains(QStringLiteral("Human: starts with")));
 
     TypeRace(QStringLiteral("Elf"));
     const QRgb typed = textPart();
     QVERIFY2(picked != typed, qPrintable(QString::number(typed, 16)));
-    QCOMPARE(combo->toolTip(), tip);
+    QVERIFY(Tip(combo->lineEdit()).contains(QStringLiteral("names no race")));
     // Nothing else: the Human's values stay.
     QCOMPARE(window_->engine().sheet().Text(cindral::Field::st), "5");
     QCOMPARE(window_->engine().sheet().Text(cindral::Field::eres), "30%");
@@ -198,21 +207,44 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     // A list entry typed is still only typed.
     TypeRace(QStringLiteral("Robot"));
     QCOMPARE(textPart(), typed);
-    QCOMPARE(combo->toolTip(), tip);
+    QVERIFY(Tip(combo->lineEdit()).contains(QStringLiteral("is typed, not picked from the list")));
 
     // The race picked last, typed again, is the race applied.
     TypeRace(QStringLiteral("Human"));
     QCOMPARE(textPart(), picked);
-    QCOMPARE(combo->toolTip(), QString());
+    QVERIFY(Tip(combo->lineEdit()).contains(QStringLiteral("Human: starts with")));
 
     TypeRace(QStringLiteral("Dog"));
     QCOMPARE(textPart(), typed);
     PickFromList(QStringLiteral("Dog"));
     QCOMPARE(textPart(), picked);
-    QCOMPARE(combo->toolTip(), QString());
+    QVERIFY(Tip(combo->lineEdit()).contains(QStringLiteral("Dog: starts with")));
     QCOMPARE(window_->engine().sheet().Text(cindral::Field::intel), "3");
   }
 
+  // A "+" that a press cannot move draws its sign dimmed, yet stays enabled
+  // and in the focus order, and says why.
+  void aRefusedPlusLooksDimmedAndSaysWhy() {
+    auto* plus = Find<QPushButton>("stplu");
+    // The darkest pixel of the sign, inside the button's edge.
+    const auto darkest = [&] {
+      const QImage image = Shown(plus, -qCeil(4 * scale_) / qCeil(scale_));
+      int dark = 255;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) dark = qMin(dark, Brightness(image.pixel(x, y)));
+      }
+      return dark;
+    };
+    const int open = darkest();
+    for (int i = 0; i < 5; ++i) Click("stplu");
+    QCOMPARE(Find<QLabel>("st")->text(), QStringLiteral("10"));
+    QVERIFY2(darkest() > open + 60, qPrintable(QStringLiteral("%1 against %2").arg(darkest()).arg(open)));
+    QVERIFY(plus->isEnabled());
+    QCOMPARE(plus->focusPolicy(), Qt::StrongFocus);
+    QVERIFY(Tip(plus).contains(QStringLiteral(">Strength is at the race's maximum<")));
+    Click("stmin");
+    QCOMPARE(darkest(), open);
+  }
   // --- Lines ----------------------------------------------------------------
 
   // "ST" is bold and larger than its value: both stand on one baseline, the
@@ -303,6 +335,74 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QTRY_VERIFY(menu->isVisible());
     QVERIFY(menu->grab().save(dir.filePath(QStringLiteral("context-menu-scale-%1.png").arg(scale_))));
     menu->hide();
+  }
+
+  // A tooltip on a value, on a trait box, on a refused "+", on an entry of
+  // the race list and on a typed race, and Shift+F1's balloon, each drawn
+  // over the window where it shows.
+  void writesPicturesOfTheExplanations() {
+    const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
+    const auto picture = [&](std::initializer_list<QWidget*> popups) {
+      QRect all(window_->mapToGlobal(QPoint()), window_->size());
+      for (QWidget* p : popups) all |= QRect(p->mapToGlobal(QPoint()), p->size());
+      QImage image(all.size() * scale_, QImage::Format_RGB32);
+      image.setDevicePixelRatio(scale_);
+      image.fill(Qt::darkGray);
+      QPainter painter(&image);
+      painter.drawPixmap(window_->mapToGlobal(QPoint()) - all.topLeft(), window_->grab());
+      for (QWidget* p : popups) painter.drawPixmap(p->mapToGlobal(QPoint()) - all.topLeft(), p->grab());
+      return image;
+    };
+    const auto file = [&](const char* what) {
+      return dir.filePath(QStringLiteral("explanation-%1-scale-%2.png").arg(what).arg(scale_));
+    };
+    const auto tipLabel = [] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("QTipLabel") && w->isVisible()) return w;
+      }
+      return static_cast<QWidget*>(nullptr);
+    };
+    Click("bruiser");
+    QVERIFY(Tip(Find("ap")).contains(QStringLiteral("Action Pts. 5 = 7 (AG 5) \u2212 2 (Bruiser)")));
+    const QImage value = picture({tipLabel()});
+    QVERIFY(value.save(file("value")));
+    // The README's picture of the window: at scale 1, in few colours.
+    if (scale_ == 1)
+      QVERIFY(value.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+                  .save(dir.filePath("readme-window.png")));
+    QVERIFY(Tip(Find("finesse")).contains(QStringLiteral("Crit. Chance 5% \u2192 15%")));
+    QVERIFY(picture({tipLabel()}).save(file("trait-box")));
+    for (int i = 0; i < 3; ++i) Click("stplu");
+    QVERIFY(Tip(Find("stplu")).contains(QStringLiteral("maximum")));
+    QVERIFY(picture({tipLabel()}).save(file("refused-plus")));
+
+    auto* combo = Find<QComboBox>("race");
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    const QRect robot = list->visualRect(list->model()->index(combo->findText(QStringLiteral("Robot")), 0));
+    QHelpEvent entry(QEvent::ToolTip, robot.center(), list->viewport()->mapToGlobal(robot.center()));
+    QApplication::sendEvent(list->viewport(), &entry);
+    QVERIFY(QToolTip::text().contains(QStringLiteral("Robot: starts with ST 7")));
+    QVERIFY(picture({list->window(), tipLabel()}).save(file("race-entry")));
+    combo->hidePopup();
+
+    TypeRace(QStringLiteral("Robot"));
+    QVERIFY(Tip(combo->lineEdit()).contains(QStringLiteral("still follow Human")));
+    QVERIFY(picture({tipLabel()}).save(file("typed-race")));
+
+    // Shift+F1 on the "+", which the typed Robot's limits open again: what
+    // the press would change, the Robot's Damage Res. with it, beside it.
+    QToolTip::hideText();
+    Find("stplu")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(Find("stplu")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
+    auto* balloon = window_->findChild<QLabel*>(QStringLiteral("explanation"));
+    QVERIFY(balloon && balloon->isVisible());
+    QVERIFY(balloon->text().startsWith(QStringLiteral("ST 10 \u2192 11, ")));
+    QVERIFY(balloon->text().contains(QStringLiteral("Damage Res. 0% \u2192 40%")));
+    QVERIFY(picture({balloon}).save(file("whats-this")));
+    QTest::keyClick(balloon, Qt::Key_Escape);
   }
 };
 

@@ -1,0 +1,191 @@
+#include "race_facts.h"
+
+#include <vector>
+
+#include "events.h"
+#include "secondary_stats.h"
+#include "skill_values.h"
+#include "stat_allocation.h"
+#include "trait_availability.h"
+#include "value_breakdowns.h"
+
+namespace cindral {
+
+namespace {
+
+constexpr const char* kAfresh = "Picking a race starts the character afresh; Ctrl+Z brings the old one back.";
+constexpr const char* kNextRecomputation = "the next recomputation (a \"+\", \"−\" or most trait clicks)";
+
+std::string Listed(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
+std::string Name(Race race) { return std::string(RowOf(race).name); }
+
+std::string LimitText(const Limit& limit) {
+  if (limit.low == limit.high) return std::to_string(limit.low) + " only";
+  return std::to_string(limit.low) + "–" + std::to_string(limit.high);
+}
+
+// Whether a term is read off the statistic: a formula's, or a trait's own
+// formula (Small Frame's 15 × ST).
+bool Reads(const Term& term, Stat stat) {
+  switch (term.from) {
+    case From::Statistics:
+    case From::StatisticBand:
+    case From::StrengthLessFive:
+    case From::HalfPlusThree: break;
+    case From::Trait:
+      if (term.factor != 1) break;
+      return false;
+    default: return false;
+  }
+  return term.stat == stat || term.second == stat;
+}
+
+std::string Percent(Field field) { return ShownWithPercent(field) ? "%" : ""; }
+
+// What the race sets and what it adds, beyond its starting row.
+std::string RaceValues(Race race) {
+  const RaceRow& row = RowOf(race);
+  std::vector<std::string> sets = {"Perk Rate " + std::to_string(row.perkRate), "Gas Res. " + std::string(row.gasRes)};
+  std::vector<std::string> adds;
+  for (const auto& [field, term] : RaceModifiers(race)) {
+    const std::string caption(FieldCaption(field));
+    if (term.replaces) sets.push_back(caption + " " + NumberText(term.amount) + Percent(field));
+    else adds.push_back(caption + " " + Signed(term.amount) + Percent(field));
+  }
+  std::string text = "Sets " + Listed(sets) + ".";
+  if (!adds.empty()) text += "\nAdds " + Listed(adds) + ".";
+  return text;
+}
+
+// Whether every unticked trait box is open exactly where the race's list
+// opens it (ticked boxes keep whatever flag they had).
+bool TraitBoxesFollow(const Sheet& sheet, std::optional<Race> race) {
+  if (!race || sheet.Number(Field::traits) == 0) return false;
+  for (const TraitInfo& t : kTraits) {
+    if (!Ticked(sheet, t.trait) && sheet.Enabled(t.box) != RaceAllows(*race, t.trait)) return false;
+  }
+  return true;
+}
+
+// What the next recomputation makes of the values the race changes: it
+// runs on a copy, for the race text as it reads now.
+std::string NextRecomputation(const Sheet& sheet, const std::string& follower) {
+  Sheet side(sheet);
+  UpdateSecondaryStats(side);
+  std::vector<std::string> changes;
+  for (const CaptionedField& f : kSecondaryStats) {
+    if (side.Text(f.field) != sheet.Text(f.field)) {
+      changes.push_back(std::string(f.caption) + " " + sheet.Text(f.field) + " → " + side.Text(f.field));
+    }
+  }
+  if (side.Text(Field::extra) != sheet.Text(Field::extra)) changes.emplace_back("the notes");
+  if (changes.empty()) return "The values the race changes and the notes already match " + follower + ".";
+  return "At " + std::string(kNextRecomputation) + " the values the race changes and the notes follow " + follower +
+         ": " + Listed(changes) + ".";
+}
+
+std::string TypedRaceFacts(const Engine& engine) {
+  const Sheet& sheet = engine.sheet();
+  const auto typed = CurrentRace(sheet);
+  const auto picked = RaceNamed(engine.LastPick());
+  const std::string pickedName = engine.LastPick();
+  std::string text = QuotedRaceText(sheet);
+  if (!typed) {
+    text += " is typed and names no race: \"+\" and \"−\" do nothing until a race is picked from the list.\n";
+    text += NextRecomputation(sheet, "no race");
+  } else {
+    text += " is typed, not picked from the list. The limits of \"+\" and \"−\" follow " + Name(*typed) + " already.\n";
+    text += NextRecomputation(sheet, Name(*typed));
+  }
+  text += "\nPerk Rate and Gas Res. stay as picking " + pickedName + " set them.\n";
+  if (typed && TraitBoxesFollow(sheet, typed)) {
+    text += "The trait boxes follow " + Name(*typed) + "'s list.";
+  } else if (typed) {
+    text += TraitBoxesFollow(sheet, picked) ? "The trait boxes still follow " + pickedName + "; a" : "A";
+    text += " trait click sets them by " + Name(*typed) + "'s list.";
+  } else {
+    text += TraitBoxesFollow(sheet, picked) ? "The trait boxes still follow " + pickedName + "; a" : "A";
+    text += " trait click can close them but not reopen them until a race is picked.";
+  }
+  return text + "\nPick a race from the list to apply it fully. " + kAfresh;
+}
+
+}  // namespace
+
+std::string RaceFacts(Race race) {
+  const RaceRow& row = RowOf(race);
+  const RaceLimits& limits = kRaceLimits[static_cast<std::size_t>(race)];
+  std::vector<std::string> starts, bounds;
+  for (const StatInfo& s : kStats) {
+    starts.push_back(std::string(s.caption) + " " + std::to_string(row.stats[Index(s.stat)]));
+    bounds.push_back(std::string(s.caption) + " " + LimitText(limits.limits[Index(s.stat)]));
+  }
+  std::vector<std::string> ruledOut;
+  for (const TraitInfo& t : kTraits) {
+    if (!RaceAllows(race, t.trait)) ruledOut.emplace_back(t.caption);
+  }
+  std::string text = Name(race) + ": starts with " + Listed(starts) + " and " + std::to_string(row.charPoints) +
+                     " Char Points.\nLimits: " + Listed(bounds) + ".\n" + RaceValues(race) + "\nRules out " +
+                     std::to_string(ruledOut.size()) + " traits: " + Listed(ruledOut) + ".\n";
+  if (!row.note.empty()) text += "Note: " + std::string(row.note.substr(0, row.note.size() - 1)) + "\n";
+  return text + kAfresh;
+}
+
+std::string StatFacts(const Engine& engine, Stat stat) {
+  const Sheet& sheet = engine.sheet();
+  const StatInfo& info = kStats[Index(stat)];
+  const double value = sheet.Number(info.field);
+  std::string text = std::string(info.name) + " (" + std::string(info.caption) + ") " + sheet.Text(info.field);
+  if (const Limit* limit = RaceLimitFor(sheet, stat)) {
+    std::string race = Name(*CurrentRace(sheet)) + "'s";
+    if (!engine.RaceTextIsPicked()) race += " (the race text, typed)";
+    const std::string limits = " (limits " + LimitText(*limit) + ").";
+    if (value > limit->high) text += ", above " + race + " maximum" + limits;
+    else if (value == limit->high) text += ", at " + race + " maximum" + limits;
+    else if (value < limit->low) text += ", below " + race + " minimum" + limits;
+    else if (value == limit->low) text += ", at " + race + " minimum" + limits;
+    else text += ", within " + race + " limits " + LimitText(*limit) + ".";
+  } else {
+    text += ". The race text names no race: \"+\" and \"−\" do nothing until a race is picked from the list.";
+  }
+
+  // The values it feeds: every term of a computed value that reads it.
+  std::vector<std::string> feeds;
+  const auto feed = [&](Field field, const Terms& terms) {
+    for (const Term& term : terms) {
+      if (Reads(term, stat)) {
+        feeds.push_back(std::string(FieldCaption(field)) + " " + (term.amount < 0 ? "−" : "") + TermText(term));
+      }
+    }
+  };
+  for (const CaptionedField& f : kSecondaryStats) {
+    if (RecomputedBySecondaryStats(f.field)) feed(f.field, SecondaryTerms(sheet, f.field, CurrentRace(sheet)));
+  }
+  for (const SkillInfo& s : kSkills) feed(s.value, SkillTerms(sheet, s.skill));
+  return text + "\nFeeds " + Listed(feeds) + ".";
+}
+
+std::string PoolFacts(const Engine& engine) {
+  const Sheet& sheet = engine.sheet();
+  std::string text = "Char Points " + sheet.Text(Field::chpoint) +
+                     ": the points not yet spent on the seven statistics. Each \"+\" spends one and each \"−\" gives "
+                     "one back.";
+  if (const auto picked = RaceNamed(engine.LastPick())) {
+    text += " Picking " + Name(*picked) + " set them to " + std::to_string(RowOf(*picked).charPoints) + ".";
+  }
+  if (sheet.Number(Field::chpoint) <= 0) text += "\nNone left: \"+\" does nothing until a \"−\" gives one back.";
+  return text;
+}
+
+std::string RaceBoxFacts(const Engine& engine) {
+  if (!engine.RaceTextIsPicked()) return TypedRaceFacts(engine);
+  const auto race = CurrentRace(engine.sheet());
+  return race ? RaceFacts(*race) : std::string();
+}
+
+}  // namespace cindral

@@ -1,0 +1,193 @@
+#include "value_breakdowns.h"
+
+#include <cmath>
+#include <optional>
+
+#include "events.h"
+#include "number_text.h"
+#include "race_selection.h"
+#include "secondary_stats.h"
+#include "skill_values.h"
+#include "trait_effects.h"
+
+namespace cindral {
+
+namespace {
+
+// A long typed race text is quoted this far, then cut.
+constexpr std::size_t kQuotedBytes = 40;
+
+std::string_view StatCaption(Stat stat) { return kStats[Index(stat)].caption; }
+
+std::string StatWithValue(Stat stat, double value) { return std::string(StatCaption(stat)) + " " + NumberText(value); }
+
+std::string RaceName(std::optional<Race> race) { return race ? std::string(RowOf(*race).name) : std::string(); }
+
+// What produced a term, in the words inside its parentheses.
+std::string Source(const Term& t) {
+  switch (t.from) {
+    case From::Number: return {};
+    case From::Statistics: {
+      if (!t.second) {
+        const std::string stat = StatWithValue(t.stat, t.value);
+        return t.factor == 1 ? stat : std::to_string(t.factor) + " × " + stat;
+      }
+      const std::string sum = StatWithValue(t.stat, t.value) + " + " + StatWithValue(*t.second, t.secondValue);
+      return t.factor == 1 ? sum : std::to_string(t.factor) + " × (" + sum + ")";
+    }
+    case From::StatisticBand: return StatWithValue(t.stat, t.value);
+    case From::StrengthLessFive: return StatWithValue(t.stat, t.value) + " − " + NumberText(t.value - t.amount);
+    case From::HalfPlusThree: {
+      std::string how = StatWithValue(t.stat, t.value) + ": " + NumberText(t.value) + " / 2 + 3";
+      if (t.exact == t.amount) return how;
+      return how + " = " + TextFromNumber(t.exact) + ", a half goes to the even number";
+    }
+    case From::Trait: {
+      const std::string trait(kTraits[Index(*t.trait)].caption);
+      if (t.factor == 1) return trait;
+      return trait + ": " + std::to_string(t.factor) + " × " + StatWithValue(t.stat, t.value);
+    }
+    case From::Race:
+    case From::RacePicked: return RaceName(t.race);
+    case From::RaceWithTrait: return RaceName(t.race) + " with " + std::string(kTraits[Index(*t.trait)].caption);
+    case From::Tag: return "tagged";
+  }
+  return {};
+}
+
+// The terms joined as a sum: the first with its own sign, the others with
+// the sign as the operator. A formula's 0 is left out beside other terms.
+std::string Sum(const Terms& terms) {
+  std::string sum;
+  for (const Term& term : terms) {
+    if (term.from == From::Number && term.amount == 0 && terms.size() > 1) continue;
+    if (sum.empty()) sum = (term.amount < 0 ? "−" : "") + TermText(term);
+    else sum += (term.amount < 0 ? " − " : " + ") + TermText(term);
+  }
+  return sum;
+}
+
+double Total(const Terms& terms) {
+  double total = 0;
+  for (const Term& term : terms) total += term.amount;
+  return total;
+}
+
+std::optional<Skill> SkillShownIn(Field field) {
+  for (const SkillInfo& s : kSkills) {
+    if (s.value == field) return s.skill;
+  }
+  return std::nullopt;
+}
+
+// Perk Rate is never recomputed: the race pick writes the race's rate and
+// each ticked trait's tick moved it since.
+Terms PerkRateTerms(const Engine& engine) {
+  const Sheet& sheet = engine.sheet();
+  Terms traits;
+  double moved = 0;
+  for (const TraitInfo& t : kTraits) {
+    const int change = DirectChangeOf(t.trait, Field::perkrate);
+    if (change == 0 || !Ticked(sheet, t.trait)) continue;
+    traits.push_back({.amount = static_cast<double>(change), .from = From::Trait, .trait = t.trait});
+    moved += change;
+  }
+  Term picked = {.amount = sheet.Number(Field::perkrate) - moved};
+  if (const auto race = RaceNamed(engine.LastPick()); race && RowOf(*race).perkRate == picked.amount) {
+    picked.from = From::RacePicked;
+    picked.race = race;
+  }
+  Terms terms = {picked};
+  terms.insert(terms.end(), traits.begin(), traits.end());
+  return terms;
+}
+
+// The race an earlier recomputation read: the race text may have been typed
+// since, and only the next recomputation reads it. Tried in turn: the race
+// text, the race picked last, then every race and no race at all; the first
+// whose terms give the value shown is the one that made it.
+Terms SecondaryTermsAsShown(const Engine& engine, Field field) {
+  const Sheet& sheet = engine.sheet();
+  const double shown = sheet.Number(field);
+  std::vector<std::optional<Race>> candidates = {CurrentRace(sheet), RaceNamed(engine.LastPick())};
+  for (const RaceRow& row : kRaceRows) candidates.emplace_back(row.race);
+  candidates.emplace_back(std::nullopt);
+  for (const std::optional<Race>& race : candidates) {
+    Terms terms = SecondaryTerms(sheet, field, race);
+    if (Total(terms) == shown) return terms;
+  }
+  return SecondaryTerms(sheet, field, CurrentRace(sheet));
+}
+
+}  // namespace
+
+std::string_view FieldCaption(Field field) {
+  for (const StatInfo& s : kStats) {
+    if (s.field == field) return s.caption;
+  }
+  for (const CaptionedField& f : kCounters) {
+    if (f.field == field) return f.caption;
+  }
+  for (const CaptionedField& f : kSecondaryStats) {
+    if (f.field == field) return f.caption;
+  }
+  for (const SkillInfo& s : kSkills) {
+    if (s.value == field) return s.caption;
+  }
+  return {};
+}
+
+std::string QuotedRaceText(const Sheet& sheet) {
+  const std::string& text = sheet.Text(Field::race);
+  std::string quoted = "\"";
+  if (text.size() <= kQuotedBytes) {
+    quoted += text;
+  } else {
+    std::size_t cut = kQuotedBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+    quoted.append(text, 0, cut).append("…");
+  }
+  return quoted + '"';
+}
+
+std::string NumberText(double amount) {
+  const std::string text = TextFromNumber(std::fabs(amount));
+  return amount < 0 ? "−" + text : text;
+}
+
+std::string Signed(double amount) {
+  if (amount == 0) return "0";
+  return (amount > 0 ? "+" : "−") + TextFromNumber(std::fabs(amount));
+}
+
+std::string TermText(const Term& term) {
+  const std::string amount = TextFromNumber(std::fabs(term.amount));
+  const std::string source = Source(term);
+  return source.empty() ? amount : amount + " (" + source + ")";
+}
+
+bool HasBreakdown(Field field) {
+  return field == Field::perkrate || RecomputedBySecondaryStats(field) || SkillShownIn(field).has_value();
+}
+
+std::string Breakdown(const Engine& engine, Field field) {
+  if (!HasBreakdown(field)) return {};
+  const Sheet& sheet = engine.sheet();
+  const std::string head = std::string(FieldCaption(field)) + " " + sheet.Text(field) + " = ";
+  if (const auto skill = SkillShownIn(field)) return head + Sum(SkillTerms(sheet, *skill));
+  if (field == Field::perkrate) return head + Sum(PerkRateTerms(engine));
+
+  const Terms shown = SecondaryTermsAsShown(engine, field);
+  std::string text = head + Sum(shown);
+  // Typed since the last recomputation, the race text makes another value
+  // at the next one.
+  const Terms next = SecondaryTerms(sheet, field, CurrentRace(sheet));
+  if (Total(next) != Total(shown)) {
+    const std::string suffix = sheet.Text(field).ends_with('%') ? "%" : "";
+    text += "\nThe race text now reads " + QuotedRaceText(sheet) + ": the next recomputation (a \"+\", \"−\" or most " +
+            "trait clicks) makes it " + TextFromNumber(Total(next)) + suffix + " = " + Sum(next) + ".";
+  }
+  return text;
+}
+
+}  // namespace cindral

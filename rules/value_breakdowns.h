@@ -1,0 +1,48 @@
+// Every value explains itself: a secondary statistic (all but Gas Res., a
+// literal the race pick writes) or a skill value, broken down into the
+// terms the rules add up, with the character's own numbers:
+//   "Hit Points 30 = 15 + 5 (ST 5) + 10 (2 × EN 5)"
+//   "Poison Res. 30% = 30 (Ghoul with Fast Metabolism)"
+// The terms are the recomputations' own, recorded as they compute, so a
+// breakdown always adds up to the value shown. It reads the character and
+// changes nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "sheet.h"
+#include "value_terms.h"
+
+namespace cindral {
+
+class Engine;
+
+// Whether a field's value has a breakdown.
+bool HasBreakdown(Field field);
+
+// The value's breakdown: its first line "<caption> <value> = <term> + …",
+// where each term is its contribution and, in parentheses, what produced
+// it; a second line when the race text was typed since the value was last
+// recomputed, with what the next recomputation makes of it. "" for a field
+// without a breakdown.
+std::string Breakdown(const Engine& engine, Field field);
+
+// The caption the window shows beside a number field: "ST", "Char Points",
+// "Hit Points", "Melee Weapon"; "" for a field that is no number.
+std::string_view FieldCaption(Field field);
+
+// A term as a breakdown writes it, without its sign: "10 (2 × EN 5)".
+std::string TermText(const Term& term);
+
+// A whole number with its sign, as the explanations write a change:
+// "+5", "−2", "0".
+std::string Signed(double amount);
+
+// The race text in quotes, cut short when it is long.
+std::string QuotedRaceText(const Sheet& sheet);
+
+// A number as the explanations write it: "5", "−1" with a real minus.
+std::string NumberText(double amount);
+
+}  // namespace cindral
