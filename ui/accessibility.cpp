@@ -295,45 +295,38 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
   // lists walked after every event, and what is said at once.
   void Prepare() {
     announcement_ = new Announcement(&window_);
-    SetName(window_.Control("Command1"), QStringLiteral("About"));
-    SetName(window_.Control("Name"), QStringLiteral("Character name"));
-    SetName(window_.Control("extra"), QStringLiteral("Extra"));
-    if (auto* race = qobject_cast<QComboBox*>(window_.Control("race"))) {
-      SetName(race, QStringLiteral("Race"));
-      SetName(race->lineEdit(), QStringLiteral("Race"));
-      // Some desktops name a drop-down by its text and look for its name in
-      // a label that belongs to it; the window shows none, so an unseen one
-      // says what the box is.
-      auto* label = new QLabel(QStringLiteral("Race"), race->parentWidget());
-      label->setObjectName(QStringLiteral("raceLabel"));
-      label->setBuddy(race);
-      label->hide();
-    }
+    SetName(&window_.OwnControl("Command1"), QStringLiteral("About"));
+    SetName(&window_.OwnControl("Name"), QStringLiteral("Character name"));
+    SetName(&window_.OwnControl("extra"), QStringLiteral("Extra"));
+    auto& race = window_.OwnControl<QComboBox>("race");
+    SetName(&race, QStringLiteral("Race"));
+    SetName(race.lineEdit(), QStringLiteral("Race"));
+    // Some desktops name a drop-down by its text and look for its name in a
+    // label that belongs to it; the window shows none, so an unseen one says
+    // what the box is.
+    auto* label = new QLabel(QStringLiteral("Race"), race.parentWidget());
+    label->setObjectName(QStringLiteral("raceLabel"));
+    label->setBuddy(&race);
+    label->hide();
 
     for (const StatButton& b : kStatButtons) {
-      auto* button = qobject_cast<QPushButton*>(window_.Control(b.name));
-      auto* value = qobject_cast<QLabel*>(window_.Control(NameOf(FieldOf(b.stat))));
-      if (!button || !value) continue;
-      buttons_.push_back({b, button, value});
+      buttons_.push_back(
+          {b, &window_.OwnControl<QPushButton>(b.name), &window_.OwnControl<QLabel>(NameOf(FieldOf(b.stat)))});
       // The statistic abbreviations say the statistic.
-      if (b.step > 0) SetName(window_.Control(CaptionOf(b.name)), StatName(b.stat));
+      if (b.step > 0) SetName(&window_.OwnControl(CaptionOf(b.name)), StatName(b.stat));
     }
 
     for (std::size_t i = 0; i < kBoxCount; ++i) {
       const auto box = static_cast<Box>(i);
       const std::string_view name = NameOf(box);
-      QWidget* widget = window_.Control(name);
-      if (!widget) continue;
-      QLabel* value = nullptr;
-      if (IsTagBox(box)) value = qobject_cast<QLabel*>(window_.Control(NameOf(ValueField(SkillOf(box)))));
-      boxes_.push_back(
-          {box, widget, window_.Control(CaptionOf(name)), CaptionText(window_, name), HelpFor(CaptionOf(name)), value});
+      QLabel* value = IsTagBox(box) ? &window_.OwnControl<QLabel>(NameOf(ValueField(SkillOf(box)))) : nullptr;
+      boxes_.push_back({box, &window_.OwnControl(name), &window_.OwnControl(CaptionOf(name)),
+                        CaptionText(window_, name), HelpFor(CaptionOf(name)), value});
     }
 
     for (const LabelPlace& p : LabelPlaces()) {
       if (p.look == Look::Panel) continue;  // named by the text it shows
-      QWidget* w = window_.Control(p.name);
-      if (!w) continue;
+      QWidget* w = &window_.OwnControl(p.name);
       // A caption's rule text is there to be read; a box's caption follows
       // its box's reason too, so it is described after every event.
       if (!FindBox(p.names) && !HelpFor(p.name).empty()) SetDescription(w, Q(HelpFor(p.name)));

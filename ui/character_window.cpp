@@ -116,8 +116,8 @@ CharacterWindow::CharacterWindow(QWidget* parent) : SheetView(parent) {
   QuitAfterFirstPaintWhenAsked(*this);
 
   for (const std::string_view name : FocusOrder()) {
-    if (QWidget* w = Control(name); w && w->isEnabled()) {
-      w->setFocus(Qt::OtherFocusReason);
+    if (QWidget& w = OwnControl(name); w.isEnabled()) {
+      w.setFocus(Qt::OtherFocusReason);
       break;
     }
   }
@@ -236,8 +236,7 @@ void CharacterWindow::SetFocusOrder() {
   for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
   QWidget* previous = nullptr;
   for (const std::string_view name : FocusOrder()) {
-    QWidget* w = Control(name);
-    if (!w) continue;
+    QWidget* w = &OwnControl(name);
     w->setFocusPolicy(Qt::StrongFocus);
     if (w == race_) race_->lineEdit()->setFocusPolicy(Qt::StrongFocus);
     if (previous) setTabOrder(previous, w);

@@ -100,7 +100,7 @@ void AddKeyboardSupport(SheetView& window) {
   auto* help = new KeyboardHelp(window);
   for (const auto places : {BoxPlaces(), ButtonPlaces()}) {
     for (const ControlPlace& p : places) {
-      if (QWidget* w = window.Control(p.name)) w->installEventFilter(help);
+      window.OwnControl(p.name).installEventFilter(help);
     }
   }
 

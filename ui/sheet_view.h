@@ -67,6 +67,17 @@ class SheetView : public QWidget {
   // The window's control by name; nullptr for "" or a name it does not have.
   virtual QWidget* Control(std::string_view name) const = 0;
 
+  // A control the window's own tables name, which the window always has,
+  // of the kind it always is: anything else is a fault of the program, and
+  // ends it at once with the name.
+  template <typename W = QWidget>
+  W& OwnControl(std::string_view name) const {
+    auto* w = qobject_cast<W*>(Control(name));
+    if (!w)
+      qFatal("the window has no %s named \"%.*s\"", W::staticMetaObject.className(), int(name.size()), name.data());
+    return *w;
+  }
+
  signals:
   // After every action, undo and redo, once the window shows the sheet.
   void sheetShown();

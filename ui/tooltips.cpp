@@ -29,7 +29,7 @@ class Reasons {
  public:
   explicit Reasons(SheetView& window) : window_(window) {
     for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
-      buttons_[i] = qobject_cast<SheetButton*>(window.Control(kStatButtons[i].name));
+      buttons_[i] = &window.OwnControl<SheetButton>(kStatButtons[i].name);
     }
   }
 
@@ -38,11 +38,11 @@ class Reasons {
     for (std::size_t b = 0; b < kBoxCount; ++b) {
       const auto box = static_cast<Box>(b);
       const QString reason = QString::fromStdString(DisabledReason(sheet, box));
-      SetTip(window_.Control(NameOf(box)), reason);
-      SetTip(window_.Control(CaptionOf(NameOf(box))), reason);
+      SetTip(&window_.OwnControl(NameOf(box)), reason);
+      SetTip(&window_.OwnControl(CaptionOf(NameOf(box))), reason);
     }
     for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
-      if (buttons_[i]) buttons_[i]->SetRefused(RefusalOf(sheet, kStatButtons[i]) != ButtonRefusal::None);
+      buttons_[i]->SetRefused(RefusalOf(sheet, kStatButtons[i]) != ButtonRefusal::None);
     }
   }
 
@@ -84,7 +84,7 @@ void AddExplanations(SheetView& window) {
   auto* explainer = new Explainer(window);
   window.installEventFilter(explainer);
   for (const FramePlace& frame : FramePlaces()) {
-    if (QWidget* w = window.Control(frame.name)) w->installEventFilter(explainer);
+    window.OwnControl(frame.name).installEventFilter(explainer);
   }
   const Reasons reasons(window);
   reasons.Show();
