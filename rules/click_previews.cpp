@@ -40,12 +40,6 @@ std::string_view BoxCaption(Box box) {
   return IsTagBox(box) ? kSkills[Index(SkillOf(box))].caption : kTraits[Index(TraitOf(box))].caption;
 }
 
-std::string Listed(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
-  return text;
-}
-
 void AddBoxLine(std::string& text, const char* what, const std::vector<Box>& boxes) {
   if (boxes.empty()) return;
   std::vector<std::string> names;

@@ -16,12 +16,6 @@ namespace {
 constexpr const char* kAfresh = "Picking a race starts the character afresh; Ctrl+Z brings the old one back.";
 constexpr const char* kNextRecomputation = "the next recomputation (a \"+\", \"−\" or most trait clicks)";
 
-std::string Listed(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
-  return text;
-}
-
 std::string Name(Race race) { return std::string(RowOf(race).name); }
 
 std::string LimitText(const Limit& limit) {

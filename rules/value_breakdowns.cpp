@@ -190,4 +190,10 @@ std::string Breakdown(const Engine& engine, Field field) {
   return text;
 }
 
+std::string Listed(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
 }  // namespace cindral

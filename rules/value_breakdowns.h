@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sheet.h"
 #include "value_terms.h"
@@ -44,5 +45,8 @@ std::string QuotedRaceText(const Sheet& sheet);
 
 // A number as the explanations write it: "5", "−1" with a real minus.
 std::string NumberText(double amount);
+
+// Items one after another, as the explanations list them: "a, b, c".
+std::string Listed(const std::vector<std::string>& items);
 
 }  // namespace cindral

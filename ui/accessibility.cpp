@@ -275,11 +275,10 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     if (!control) return;
     if (control->kind == ControlKind::Caption) SayInformation();
     if (control->kind != ControlKind::StatButton) return;
-    const StatButton& button = kStatButtons[control->index];
-    QWidget* widget = window_.Control(button.name);
-    if (!widget) return;
-    const bool moved = outcome.Changed(FieldOf(button.stat));
-    announcement_->Say(moved ? widget->accessibleName() : Q(ButtonReason(window_.sheet(), button)));
+    // The buttons are held in the order of kStatButtons.
+    const ButtonSpeech& pressed = buttons_[control->index];
+    const bool moved = outcome.Changed(FieldOf(pressed.button.stat));
+    announcement_->Say(moved ? pressed.widget->accessibleName() : Q(ButtonReason(window_.sheet(), pressed.button)));
   }
 
  private:

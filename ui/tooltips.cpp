@@ -27,19 +27,25 @@ void SetTip(QWidget* widget, const QString& tip) {
 // "+" and "-", whose sign is dimmed while a press would change nothing.
 class Reasons {
  public:
+  // The boxes, their captions and the buttons are found once: Show runs
+  // after every event.
   explicit Reasons(SheetView& window) : window_(window) {
     for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
       buttons_[i] = &window.OwnControl<SheetButton>(kStatButtons[i].name);
+    }
+    for (std::size_t b = 0; b < kBoxCount; ++b) {
+      const std::string_view name = NameOf(static_cast<Box>(b));
+      boxes_[b] = &window.OwnControl(name);
+      captions_[b] = &window.OwnControl(CaptionOf(name));
     }
   }
 
   void Show() const {
     const Sheet& sheet = window_.sheet();
     for (std::size_t b = 0; b < kBoxCount; ++b) {
-      const auto box = static_cast<Box>(b);
-      const QString reason = QString::fromStdString(DisabledReason(sheet, box));
-      SetTip(&window_.OwnControl(NameOf(box)), reason);
-      SetTip(&window_.OwnControl(CaptionOf(NameOf(box))), reason);
+      const QString reason = QString::fromStdString(DisabledReason(sheet, static_cast<Box>(b)));
+      SetTip(boxes_[b], reason);
+      SetTip(captions_[b], reason);
     }
     for (std::size_t i = 0; i < kStatButtons.size(); ++i) {
       buttons_[i]->SetRefused(RefusalOf(sheet, kStatButtons[i]) != ButtonRefusal::None);
@@ -49,6 +55,8 @@ class Reasons {
  private:
   SheetView& window_;
   std::array<SheetButton*, kStatButtons.size()> buttons_{};
+  std::array<QWidget*, kBoxCount> boxes_{};
+  std::array<QWidget*, kBoxCount> captions_{};
 };
 
 // A tooltip or a What's This that no control took itself comes up through

@@ -295,15 +295,15 @@ class WindowTests : public QObject, protected cindral::test::WindowDriver {
     }
     row("Label82", "Frame1", {8, 136, 57, 17}, "Char Points");
     row("chpoint", "Frame1", {72, 136, 25, 17});
-    const char* secondary[][3] = {{"hp", "Label48", "Hit Points"},         {"ac", "Label59", "Armor Class"},
-                                  {"md", "Label60", "Melee Dmg."},         {"bd", "Label61", "Bonus Dmg."},
-                                  {"dres", "Label62", "Damage Res."},      {"pres", "Label63", "Poison Res."},
-                                  {"rres", "Label64", "Rad Res."},         {"gres", "Label65", "Gas Res."},
-                                  {"eres", "Label66", "Electricity Res."}, {"ap", "Label67", "Action Pts."},
-                                  {"carrywt", "Label68", "Carry Wt."},     {"hr", "Label69", "Heal Rate"},
-                                  {"cc", "Label70", "Crit. Chance"},       {"seq", "Label71", "Sequence"},
-                                  {"skillrate", "Label72", "Skill Rate"},  {"perkrate", "Label73", "Perk Rate"},
-                                  {"hprate", "Label74", "HP Rate"}};
+    // clang-format off
+    const char* secondary[][3] = {
+        {"hp", "Label48", "Hit Points"},         {"ac", "Label59", "Armor Class"},   {"md", "Label60", "Melee Dmg."},
+        {"bd", "Label61", "Bonus Dmg."},         {"dres", "Label62", "Damage Res."}, {"pres", "Label63", "Poison Res."},
+        {"rres", "Label64", "Rad Res."},         {"gres", "Label65", "Gas Res."},
+        {"eres", "Label66", "Electricity Res."}, {"ap", "Label67", "Action Pts."},   {"carrywt", "Label68", "Carry Wt."},
+        {"hr", "Label69", "Heal Rate"},          {"cc", "Label70", "Crit. Chance"},  {"seq", "Label71", "Sequence"},
+        {"skillrate", "Label72", "Skill Rate"},  {"perkrate", "Label73", "Perk Rate"}, {"hprate", "Label74", "HP Rate"}};
+    // clang-format on
     for (int k = 0; k < 17; ++k) {
       row(secondary[k][1], "Frame2", {8, top(k), k < 8 ? 65 : 73, 17}, secondary[k][2]);
       row(secondary[k][0], "Frame2", {120, top(k), 25, 17});
@@ -314,59 +314,39 @@ class WindowTests : public QObject, protected cindral::test::WindowDriver {
       const char* caption;
       int width;
     };
-    const TraitRow traits[] = {{"betasoft", "Label32", "Beta Software", 73},
-                               {"bloody", "Label17", "Bloody Mess", 81},
-                               {"bruiser", "Label4", "Bruiser", 81},
-                               {"chemrel", "Label25", "Chem. Reliant", 73},
-                               {"chemres", "Label24", "Chem. Resistance", 89},
-                               {"domesticated", "Label27", "Domesticated", 73},
-                               {"empshield", "Label33", "EMP Shielding", 73},
-                               {"fastmet", "Label16", "Fast Metabolism", 81},
-                               {"fastshot", "Label6", "Fast Shot", 73},
-                               {"fearthereap", "Label30", "Fear The Reaper", 81},
-                               {"finesse", "Label12", "Finesse", 73},
-                               {"gifted", "Label21", "Gifted", 73},
-                               {"glowingone", "Label19", "Glowing One", 73},
-                               {"goodnature", "Label26", "Good Natured", 73},
-                               {"hamfist", "Label28", "Ham Fisted", 73},
-                               {"heavyhand", "Label8", "Heavy Handed", 73},
-                               {"jinx", "Label18", "Jinxed", 73},
-                               {"kamikaze", "Label10", "Kamikaze", 73},
-                               {"nightperson", "Label23", "Night Person", 73},
-                               {"onehand", "Label13", "One Hander", 73},
-                               {"rabid", "Label36", "Rabid", 73},
-                               {"sexappeal", "Label20", "Sex Appeal", 73},
-                               {"skilled", "Label22", "Skilled", 73},
-                               {"smallframe", "Label14", "Small Frame", 73},
-                               {"targetcomp", "Label34", "Targetting Computer", 97},
-                               {"techwizard", "Label31", "Tech Wizard", 73},
-                               {"tightnuts", "Label35", "Tight Nuts", 73},
-                               {"vatskin", "Label29", "Vat Skin", 73}};
+    // clang-format off
+    const TraitRow traits[] = {
+        {"betasoft", "Label32", "Beta Software", 73},      {"bloody", "Label17", "Bloody Mess", 81},
+        {"bruiser", "Label4", "Bruiser", 81},              {"chemrel", "Label25", "Chem. Reliant", 73},
+        {"chemres", "Label24", "Chem. Resistance", 89},    {"domesticated", "Label27", "Domesticated", 73},
+        {"empshield", "Label33", "EMP Shielding", 73},     {"fastmet", "Label16", "Fast Metabolism", 81},
+        {"fastshot", "Label6", "Fast Shot", 73},           {"fearthereap", "Label30", "Fear The Reaper", 81},
+        {"finesse", "Label12", "Finesse", 73},             {"gifted", "Label21", "Gifted", 73},
+        {"glowingone", "Label19", "Glowing One", 73},      {"goodnature", "Label26", "Good Natured", 73},
+        {"hamfist", "Label28", "Ham Fisted", 73},          {"heavyhand", "Label8", "Heavy Handed", 73},
+        {"jinx", "Label18", "Jinxed", 73},                 {"kamikaze", "Label10", "Kamikaze", 73},
+        {"nightperson", "Label23", "Night Person", 73},    {"onehand", "Label13", "One Hander", 73},
+        {"rabid", "Label36", "Rabid", 73},                 {"sexappeal", "Label20", "Sex Appeal", 73},
+        {"skilled", "Label22", "Skilled", 73},             {"smallframe", "Label14", "Small Frame", 73},
+        {"targetcomp", "Label34", "Targetting Computer", 97}, {"techwizard", "Label31", "Tech Wizard", 73},
+        {"tightnuts", "Label35", "Tight Nuts", 73},        {"vatskin", "Label29", "Vat Skin", 73}};
+    // clang-format on
     for (int k = 0; k < 28; ++k) {
       row(traits[k].box, "Frame3", {8, top(k), 17, 17});
       row(traits[k].label, "Frame3", {32, top(k), traits[k].width, 17}, traits[k].caption);
     }
     row("Label83", "Frame3", {8, 472, 57, 17}, "Traits Left");
     row("traits", "Frame3", {128, 472, 9, 17});
-    const char* skills[][3] = {{"smallguns", "sma", "Small Guns"},
-                               {"bigguns", "big", "Big Guns"},
-                               {"energyweapons", "ene", "Energy Weapons"},
-                               {"unarmed", "una", "Unarmed"},
-                               {"melee", "mel", "Melee Weapon"},
-                               {"throwing", "thr", "Throwing"},
-                               {"firstaid", "fir", "First Aid"},
-                               {"doctor", "doc", "Doctor"},
-                               {"sneak", "sne", "Sneak"},
-                               {"lockpick", "loc", "Lockpick"},
-                               {"steal", "ste", "Steal"},
-                               {"traps", "tra", "Traps"},
-                               {"science", "sci", "Science"},
-                               {"repair", "rep", "Repair"},
-                               {"pilot", "pil", "Pilot"},
-                               {"speech", "spe", "Speech"},
-                               {"barter", "bar", "Barter"},
-                               {"gambling", "gam", "Gambling"},
-                               {"outdoorsman", "out", "Outdoorsman"}};
+    // clang-format off
+    const char* skills[][3] = {
+        {"smallguns", "sma", "Small Guns"}, {"bigguns", "big", "Big Guns"}, {"energyweapons", "ene", "Energy Weapons"},
+        {"unarmed", "una", "Unarmed"},      {"melee", "mel", "Melee Weapon"}, {"throwing", "thr", "Throwing"},
+        {"firstaid", "fir", "First Aid"},   {"doctor", "doc", "Doctor"},      {"sneak", "sne", "Sneak"},
+        {"lockpick", "loc", "Lockpick"},    {"steal", "ste", "Steal"},        {"traps", "tra", "Traps"},
+        {"science", "sci", "Science"},      {"repair", "rep", "Repair"},      {"pilot", "pil", "Pilot"},
+        {"speech", "spe", "Speech"},        {"barter", "bar", "Barter"},      {"gambling", "gam", "Gambling"},
+        {"outdoorsman", "out", "Outdoorsman"}};
+    // clang-format on
     const char* skillCaptions[] = {"Label39", "Label40", "Label41", "Label42", "Label43", "Label44", "Label45",
                                    "Label46", "Label49", "Label50", "Label51", "Label52", "Label53", "Label54",
                                    "Label47", "Label55", "Label56", "Label57", "Label58"};
