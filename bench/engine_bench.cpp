@@ -60,16 +60,16 @@ void operator delete[](void* block, std::size_t) noexcept { operator delete(bloc
 
 namespace {
 
-using cindral::test::Event;
+using cindral::Action;
 using Clock = std::chrono::steady_clock;
 
 // What kind of event it is, for the figures per kind.
-std::string KindOf(const Event& event) {
+std::string KindOf(const Action& event) {
   switch (event.kind) {
-    case Event::Kind::PickRace: return "race pick";
-    case Event::Kind::TypeRace: return "race typed";
-    case Event::Kind::TypeName: return "name typed";
-    case Event::Kind::Click: break;
+    case Action::Kind::PickRace: return "race pick";
+    case Action::Kind::TypeRace: return "race typed";
+    case Action::Kind::TypeName: return "name typed";
+    case Action::Kind::Click: break;
   }
   const auto control = cindral::FindControl(event.text);
   if (!control) return "dead click";
@@ -86,20 +86,13 @@ using cindral::bench::Figures;
 using cindral::bench::FiguresOf;
 
 // Sends the event through the history, as the window does.
-void PlayThrough(cindral::History& history, const Event& event) {
-  switch (event.kind) {
-    case Event::Kind::Click: history.Click(event.text); break;
-    case Event::Kind::PickRace: history.PickRace(event.text); break;
-    case Event::Kind::TypeRace: history.TypeRace(event.text); break;
-    case Event::Kind::TypeName: history.TypeName(event.text); break;
-  }
-}
+void PlayThrough(cindral::History& history, const Action& event) { history.Act(event); }
 
 double Since(Clock::time_point t0) { return std::chrono::duration<double, std::nano>(Clock::now() - t0).count(); }
 
 // The events played through a history; every `every` events, all there is
 // undone and then redone, each press timed.
-void TimeHistory(const std::vector<Event>& events, std::size_t every) {
+void TimeHistory(const std::vector<Action>& events, std::size_t every) {
   cindral::Engine engine;
   engine.Start();
   cindral::History history(engine);
@@ -110,15 +103,15 @@ void TimeHistory(const std::vector<Event>& events, std::size_t every) {
     PlayThrough(history, events[i]);
     played.push_back(Since(t0));
     if ((i + 1) % every != 0) continue;
-    history.EndTyping();
+    history.Act(cindral::EndTyping());
     for (;;) {
       const Clock::time_point t = Clock::now();
-      if (!history.Undo().step) break;
+      if (!history.Act(cindral::Undo()).step) break;
       undos.push_back(Since(t));
     }
     for (;;) {
       const Clock::time_point t = Clock::now();
-      if (!history.Redo().step) break;
+      if (!history.Act(cindral::Redo()).step) break;
       redos.push_back(Since(t));
     }
   }
@@ -136,7 +129,7 @@ void TimeHistory(const std::vector<Event>& events, std::size_t every) {
 
 // A history filled with the events until it keeps its thousand steps:
 // what it counts itself, and the heap it frees when it goes.
-void MeasureHistory(const char* what, const std::vector<Event>& events) {
+void MeasureHistory(const char* what, const std::vector<Action>& events) {
   cindral::Engine engine;
   engine.Start();
   auto history = std::make_unique<cindral::History>(engine);
@@ -160,18 +153,18 @@ void TimePastes() {
   const std::vector<std::string> copies = cindral::bench::CopiesOfSeededPlay(1000, 20261207);
   cindral::Engine engine;
   engine.Start();
-  cindral::History history(engine);
+  cindral::History history(engine, &cindral::RebuildCharacter);
   std::vector<double> pastes, refusals;
   long built = 0;
   for (const std::string& copy : copies) {
     const Clock::time_point t0 = Clock::now();
-    built += history.PasteCharacter(copy).step;
+    built += history.Act(cindral::PasteCharacter(copy)).step;
     pastes.push_back(Since(t0));
   }
   const std::string megabyte = cindral::bench::AMegabyteOfText();
   for (int i = 0; i < 100; ++i) {
     const Clock::time_point t0 = Clock::now();
-    history.PasteCharacter(megabyte);
+    history.Act(cindral::PasteCharacter(megabyte));
     refusals.push_back(Since(t0));
   }
   const Figures p = FiguresOf(pastes), r = FiguresOf(refusals);
@@ -187,7 +180,7 @@ void TimePastes() {
 
 // At every `every`th state the seeded events pass through, the preview of a
 // click on one of the buttons and boxes, drawn from the seed, timed alone.
-void TimePreviews(const std::vector<Event>& events, std::size_t every, std::uint64_t seed) {
+void TimePreviews(const std::vector<Action>& events, std::size_t every, std::uint64_t seed) {
   std::vector<cindral::Control> clickable;
   for (const cindral::Control& c : cindral::ReactingControls()) {
     if (c.kind != cindral::ControlKind::Caption) clickable.push_back(c);
@@ -226,7 +219,7 @@ int main(int argc, char** argv) {
 
   cindral::test::SeededChoices choices(seed);
   cindral::test::EventGenerator generator(choices);
-  std::vector<Event> events;
+  std::vector<Action> events;
   events.reserve(static_cast<std::size_t>(count));
   for (long i = 0; i < count; ++i) events.push_back(generator.Next());
 
@@ -236,7 +229,7 @@ int main(int argc, char** argv) {
   ns.reserve(events.size());
   std::map<std::string, std::vector<double>> byKind;
   const Clock::time_point started = Clock::now();
-  for (const Event& event : events) {
+  for (const Action& event : events) {
     const Clock::time_point t0 = Clock::now();
     cindral::test::Apply(engine, event);
     const Clock::time_point t1 = Clock::now();
@@ -267,13 +260,13 @@ int main(int argc, char** argv) {
   TimeHistory(events, 5000);
   std::printf("memory of a full history:\n");
   MeasureHistory("the seeded events", events);
-  std::vector<Event> clicks;
-  for (const Event& event : events) {
-    if (event.kind == Event::Kind::Click || event.kind == Event::Kind::PickRace) clicks.push_back(event);
+  std::vector<Action> clicks;
+  for (const Action& event : events) {
+    if (event.kind == Action::Kind::Click || event.kind == Action::Kind::PickRace) clicks.push_back(event);
   }
   MeasureHistory("clicks and race picks only", clicks);
   // The most a step can hold: every step a 10,000-byte text replacing another.
-  std::vector<Event> longTexts;
+  std::vector<Action> longTexts;
   for (int i = 0; i < 2000; ++i) {
     const std::string text(10000, static_cast<char>('a' + i % 26));
     longTexts.push_back(i % 2 == 0 ? cindral::test::TypeRace(text) : cindral::test::TypeName(text));

@@ -16,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ByteChoices choices(std::span(data, size));
   EventGenerator generator(choices);
   SequenceChecker checker;
-  std::vector<Event> events;
+  std::vector<Action> events;
   // A thousand events is far more than any path through the rules needs.
   while (!choices.Exhausted() && events.size() < 1000) {
     events.push_back(generator.Next());
     if (const auto violation = checker.Step(events.back())) {
-      std::fprintf(stderr, "Event %zu broke the rule \"%s\":\n  %s\n%s", events.size(), violation->rule.c_str(),
+      std::fprintf(stderr, "Action %zu broke the rule \"%s\":\n  %s\n%s", events.size(), violation->rule.c_str(),
                    violation->detail.c_str(), ToCpp(events).c_str());
       std::abort();
     }

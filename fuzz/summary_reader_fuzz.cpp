@@ -32,14 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   engine.Start();
   for (const char* control : {"stplu", "bruiser", "sneak"}) engine.Click(control);
   const std::string before = CharacterState(engine);
-  if (!PasteCharacter(engine, text)) {
+  if (!RebuildCharacter(engine, text)) {
     Check(CharacterState(engine) == before, "a text that built nothing changed the character", engine);
     return 0;
   }
   const std::string copy = SummaryText(Summarize(engine));
   Engine again;
   again.Start();
-  Check(PasteCharacter(again, copy), "the copy of a pasted character does not paste", again);
+  Check(RebuildCharacter(again, copy), "the copy of a pasted character does not paste", again);
   Check(CharacterState(again) == CharacterState(engine), "the copy of a pasted character pastes as another", again);
   Check(SummaryText(Summarize(again)) == copy, "the copy of a pasted character copies again to another text", again);
   return 0;

@@ -18,12 +18,12 @@
 
 namespace {
 
-void CheckRoundTrip(const cindral::Engine& played, const std::vector<cindral::test::Event>& events) {
+void CheckRoundTrip(const cindral::Engine& played, const std::vector<cindral::Action>& events) {
   using namespace cindral;
   const std::string copy = SummaryText(Summarize(played));
   Engine into;
   into.Start();
-  const bool pasted = PasteCharacter(into, copy);
+  const bool pasted = RebuildCharacter(into, copy);
   if (pasted && CharacterState(into) == CharacterState(played) && SummaryText(Summarize(into)) == copy) return;
   std::fprintf(stderr, "After %zu events the copy %s; the panel says:\n%s\nThe copy:\n%s\n%s", events.size(),
                pasted ? "pastes as another character" : "does not paste", into.sheet().Text(Field::info).c_str(),
@@ -39,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   EventGenerator generator(choices);
   cindral::Engine played;
   played.Start();
-  std::vector<Event> events;
+  std::vector<Action> events;
   while (!choices.Exhausted() && events.size() < 1000) {
-    Event event = generator.Next();
-    if (event.kind == Event::Kind::TypeRace) continue;
+    Action event = generator.Next();
+    if (event.kind == Action::Kind::TypeRace) continue;
     Apply(played, event);
     events.push_back(std::move(event));
     if (events.size() % 100 == 0) CheckRoundTrip(played, events);

@@ -10,13 +10,12 @@
 #include <QPushButton>
 #include <vector>
 
-#include "button_reasons.h"
 #include "controls.h"
-#include "disabled_reasons.h"
 #include "events.h"
 #include "explanations.h"
 #include "help_texts.h"
 #include "qt_text.h"
+#include "reasons.h"
 #include "sheet_view.h"
 #include "stat_allocation.h"
 #include "window_layout.h"
@@ -264,13 +263,13 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
   // A press of "+" or "-" is answered with the button's new name, or with
   // why it changed nothing; a caption, the counter `tags`, About and a copy
   // of the character have the text they put in the panel said.
-  void Acted(const PlayerAction& action, const Outcome& outcome) {
+  void Acted(const Action& action, const Outcome& outcome) {
     if (!listening_) return;
-    if (action.kind == PlayerAction::Kind::CopyCharacter || action.kind == PlayerAction::Kind::PasteCharacter) {
+    if (action.kind == Action::Kind::CopyCharacter || action.kind == Action::Kind::PasteCharacter) {
       SayInformation();
       return;
     }
-    if (action.kind != PlayerAction::Kind::Click) return;
+    if (action.kind != Action::Kind::Click) return;
     const auto control = FindControl(action.text);
     if (!control) return;
     if (control->kind == ControlKind::Caption) SayInformation();
@@ -386,7 +385,7 @@ void AddAccessibleNames(SheetView& window) {
   auto* speech = new Speech(window);
   QObject::connect(&window, &SheetView::sheetShown, speech, [speech] { speech->SheetShown(); });
   QObject::connect(&window, &SheetView::acted, speech,
-                   [speech](const PlayerAction& action, const Outcome& outcome) { speech->Acted(action, outcome); });
+                   [speech](const Action& action, const Outcome& outcome) { speech->Acted(action, outcome); });
 }
 
 }  // namespace cindral

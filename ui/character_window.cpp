@@ -13,6 +13,7 @@
 
 #include "accessibility.h"
 #include "character_copy.h"
+#include "character_rebuild.h"
 #include "fonts.h"
 #include "history_menu.h"
 #include "keyboard.h"
@@ -103,7 +104,7 @@ CharacterWindow::CharacterWindow(QWidget* parent) : SheetView(parent) {
   engine_.sheet().SetObserver(this);
   // The load handling: the race handling for the race text shown, "Human".
   engine_.Start();
-  history_.emplace(engine_);
+  history_.emplace(engine_, &RebuildCharacter);
   dirtyFields_.set();
   dirtyBoxes_.set();
   ShowSheet();
@@ -147,7 +148,7 @@ void CharacterWindow::BuildLabels() {
     if (reacting) {
       auto* clickable = new ClickLabel(parent);
       const std::string_view name = reacting->name;
-      connect(clickable, &ClickLabel::clicked, this, [this, name] { Act(PlayerAction::Click(name)); });
+      connect(clickable, &ClickLabel::clicked, this, [this, name] { Act(Click(name)); });
       label = clickable;
     } else {
       label = new SheetLabel(parent);
@@ -177,7 +178,7 @@ void CharacterWindow::BuildButtons() {
     button->setGeometry(ToQRect(place.rect));
     button->setAutoDefault(false);
     const std::string_view name = place.name;
-    connect(button, &QPushButton::clicked, this, [this, name] { Act(PlayerAction::Click(name)); });
+    connect(button, &QPushButton::clicked, this, [this, name] { Act(Click(name)); });
   }
 }
 
@@ -187,7 +188,7 @@ void CharacterWindow::BuildBoxes() {
     box->setObjectName(Q(place.name));
     box->setGeometry(ToQRect(place.rect));
     const std::string_view name = place.name;
-    connect(box, &SheetBox::clickRequested, this, [this, name] { Act(PlayerAction::Click(name)); });
+    connect(box, &SheetBox::clickRequested, this, [this, name] { Act(Click(name)); });
     if (const auto b = FindBox(place.name)) boxes_[Index(*b)] = box;
   }
 }
@@ -198,9 +199,7 @@ void CharacterWindow::BuildTopControls() {
   name_->setObjectName(Q(places.name.name));
   name_->setGeometry(ToQRect(places.name.rect));
   name_->setText(Q(engine_.sheet().Text(Field::Name)));
-  connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    Act({PlayerAction::Kind::TypeName, text.toStdString()});
-  });
+  connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) { Act(TypeName(text.toStdString())); });
 
   race_ = new RaceBox(FrameWidget(places.race.frame));
   race_->setObjectName(Q(places.race.name));
@@ -210,16 +209,15 @@ void CharacterWindow::BuildTopControls() {
   // and is a pick, not typing.
   connect(race_->textPart(), &QLineEdit::textEdited, this, [this](const QString& text) {
     std::string typed = text.toStdString();
-    if (typed != engine_.sheet().Text(Field::race)) Act({PlayerAction::Kind::TypeRace, std::move(typed)});
+    if (typed != engine_.sheet().Text(Field::race)) Act(TypeRace(typed));
   });
-  connect(race_, &QComboBox::activated, this, [this](int index) {
-    Act({PlayerAction::Kind::PickRace, race_->itemText(index).toStdString()});
-  });
+  connect(race_, &QComboBox::activated, this,
+          [this](int index) { Act(PickRace(race_->itemText(index).toStdString())); });
 
   // A run of typing is one step, until the focus leaves the box.
   for (SheetLineEdit* typing : {name_, race_->textPart()}) {
     connect(typing, &SheetLineEdit::focusChanged, this, [this](bool hasFocus) {
-      if (!hasFocus && history_) Act({PlayerAction::Kind::EndTyping, {}});
+      if (!hasFocus && history_) Act(EndTyping());
     });
   }
 
@@ -245,48 +243,29 @@ void CharacterWindow::SetFocusOrder() {
 }
 
 void CharacterWindow::AddKeys() {
-  const auto key = [this](QKeyCombination combination, PlayerAction::Kind kind) {
+  const auto key = [this](QKeyCombination combination, Action (*action)()) {
     auto* shortcut = new QShortcut(QKeySequence(combination), this);
-    connect(shortcut, &QShortcut::activated, this, [this, kind] { Act({kind, {}}); });
+    connect(shortcut, &QShortcut::activated, this, [this, action] { Act(action()); });
   };
-  key(kUndoKey, PlayerAction::Kind::Undo);
-  key(kRedoKey, PlayerAction::Kind::Redo);
-  key(kRedoKeyToo, PlayerAction::Kind::Redo);
-  key(kCopyCharacterKey, PlayerAction::Kind::CopyCharacter);
+  key(kUndoKey, &Undo);
+  key(kRedoKey, &Redo);
+  key(kRedoKeyToo, &Redo);
+  key(kCopyCharacterKey, &CopyCharacter);
   // The text boxes keep Ctrl+C while they hold a selection.
-  key(kCopyKey, PlayerAction::Kind::CopyCharacter);
+  key(kCopyKey, &CopyCharacter);
   // The boxes that take typed text keep Ctrl+V.
-  for (const QKeyCombination paste : {kPasteCharacterKey, kPasteKey}) {
-    auto* shortcut = new QShortcut(QKeySequence(paste), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { Act(PlayerAction::PasteCharacter()); });
-  }
+  key(kPasteCharacterKey, &PasteFromClipboard);
+  key(kPasteKey, &PasteFromClipboard);
 }
 
-Outcome CharacterWindow::Act(const PlayerAction& action) {
-  const Outcome outcome = RunThroughHistory(action);
+Outcome CharacterWindow::Act(const Action& action) {
+  // The character goes on the clipboard as it stands, before the panel
+  // says it was copied.
+  if (action.kind == Action::Kind::CopyCharacter) CopyCharacterToClipboard();
+  const Outcome outcome = history_->Act(action);
   ShowSheet();
   emit acted(action, outcome);
   return outcome;
-}
-
-Outcome CharacterWindow::RunThroughHistory(const PlayerAction& action) {
-  switch (action.kind) {
-    case PlayerAction::Kind::Click: return history_->Click(action.text);
-    case PlayerAction::Kind::PickRace: return history_->PickRace(action.text);
-    case PlayerAction::Kind::TypeRace: return history_->TypeRace(action.text);
-    case PlayerAction::Kind::TypeName: return history_->TypeName(action.text);
-    case PlayerAction::Kind::EndTyping: history_->EndTyping(); return {};
-    case PlayerAction::Kind::CopyCharacter:
-      // The character as it stands before the panel says it was copied.
-      CopyCharacterToClipboard();
-      return history_->ShowCharacterCopied();
-    case PlayerAction::Kind::PasteCharacter: return history_->PasteCharacter(action.text);
-    case PlayerAction::Kind::Undo: return history_->Undo();
-    case PlayerAction::Kind::Redo: return history_->Redo();
-  }
-  Outcome nothing;
-  nothing.reacted = false;
-  return nothing;
 }
 
 void CharacterWindow::CopyCharacterToClipboard() const {

@@ -32,7 +32,7 @@ class CharacterWindow : public SheetView, private SheetObserver {
   const Engine& engine() const override { return engine_; }
   const History& history() const { return *history_; }
 
-  Outcome Act(const PlayerAction& action) override;
+  Outcome Act(const Action& action) override;
   const Sheet& sheet() const override { return engine_.sheet(); }
   bool RaceTextIsPicked() const override { return engine_.RaceTextIsPicked(); }
   bool CanUndo() const override { return history_->CanUndo(); }
@@ -57,7 +57,6 @@ class CharacterWindow : public SheetView, private SheetObserver {
   void BuildTopControls();
   void SetFocusOrder();
   void AddKeys();
-  Outcome RunThroughHistory(const PlayerAction& action);
   void CopyCharacterToClipboard() const;
 
   // Puts every field and box changed since the last call on screen.

@@ -29,13 +29,13 @@ QMenu* MakeWindowMenu(SheetView& window) {
   QAction* copy = AddEntry(*menu, QStringLiteral("Copy Character"), "copyCharacter", {QKeySequence(kCopyCharacterKey)});
   QAction* paste =
       AddEntry(*menu, QStringLiteral("Paste Character"), "pasteCharacter", {QKeySequence(kPasteCharacterKey)});
-  const auto act = [&window](QAction* entry, PlayerAction::Kind kind) {
-    QObject::connect(entry, &QAction::triggered, &window, [&window, kind] { window.Act({kind, {}}); });
+  const auto act = [&window](QAction* entry, Action (*action)()) {
+    QObject::connect(entry, &QAction::triggered, &window, [&window, action] { window.Act(action()); });
   };
-  act(undo, PlayerAction::Kind::Undo);
-  act(redo, PlayerAction::Kind::Redo);
-  act(copy, PlayerAction::Kind::CopyCharacter);
-  QObject::connect(paste, &QAction::triggered, &window, [&window] { window.Act(PlayerAction::PasteCharacter()); });
+  act(undo, &Undo);
+  act(redo, &Redo);
+  act(copy, &CopyCharacter);
+  act(paste, &PasteFromClipboard);
   // The character can always be copied; a step only when there is one; a
   // paste only when the clipboard holds text.
   QObject::connect(menu, &QMenu::aboutToShow, &window, [&window, undo, redo, paste] {

@@ -34,7 +34,7 @@ class KeyboardHelp : public QObject {
 
   // A click on the caption, so the panel shows exactly what a click on the
   // caption shows.
-  void ShowCaptionText(std::string_view caption) { window_.Act(PlayerAction::Click(caption)); }
+  void ShowCaptionText(std::string_view caption) { window_.Act(Click(caption)); }
 
   // Steps from the caption whose text the panel shows (if any) to the next
   // or previous one, round the end.

@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QWidget>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,30 +16,9 @@
 
 namespace cindral {
 
-// One of the player's actions, as it enters the window.
-struct PlayerAction {
-  enum class Kind : std::uint8_t {
-    Click,           // a button, a tick box, a caption, the counter `tags` or About, by its control name
-    PickRace,        // a race picked from the list
-    TypeRace,        // the race text, as the player has typed it so far
-    TypeName,        // the name, as the player has typed it so far
-    EndTyping,       // the focus has left the box being typed in
-    CopyCharacter,   // the whole character put on the clipboard
-    PasteCharacter,  // a character rebuilt from the clipboard's plain text
-    Undo,
-    Redo,
-  };
-
-  Kind kind;
-  std::string text;  // the control clicked, the race picked, the text typed or pasted; "" for the rest
-
-  static PlayerAction Click(std::string_view control) { return {Kind::Click, std::string(control)}; }
-  // A paste of the character: what the clipboard holds as plain text now
-  // ("" for a picture or nothing at all).
-  static PlayerAction PasteCharacter() {
-    return {Kind::PasteCharacter, QGuiApplication::clipboard()->text().toStdString()};
-  }
-};
+// A paste of the character: what the clipboard holds as plain text now
+// ("" for a picture or nothing at all).
+inline Action PasteFromClipboard() { return PasteCharacter(QGuiApplication::clipboard()->text().toStdString()); }
 
 class SheetView : public QWidget {
   Q_OBJECT
@@ -50,7 +28,7 @@ class SheetView : public QWidget {
   // Every action of the player enters here, from the mouse, the keyboard, the
   // context menu and the accessibility actions alike: it runs through the
   // history of the player's steps, then the sheet is shown.
-  virtual Outcome Act(const PlayerAction& action) = 0;
+  virtual Outcome Act(const Action& action) = 0;
 
   // The character as the sheet holds it, and whether the race text is the
   // race last picked from the list or only typed.
@@ -82,7 +60,7 @@ class SheetView : public QWidget {
   // After every action, undo and redo, once the window shows the sheet.
   void sheetShown();
   // After an action has run and been shown: what it was and what it did.
-  void acted(const cindral::PlayerAction& action, const cindral::Outcome& outcome);
+  void acted(const cindral::Action& action, const cindral::Outcome& outcome);
 };
 
 }  // namespace cindral

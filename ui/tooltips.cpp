@@ -4,12 +4,11 @@
 #include <QToolTip>
 #include <array>
 
-#include "button_reasons.h"
 #include "controls.h"
-#include "disabled_reasons.h"
 #include "events.h"
 #include "explanations.h"
 #include "qt_text.h"
+#include "reasons.h"
 #include "sheet_view.h"
 #include "stat_allocation.h"
 #include "window_layout.h"

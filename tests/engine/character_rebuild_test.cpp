@@ -72,13 +72,13 @@ TEST(PasteCharacter, ATextThatCannotBeBuiltChangesNothingAndSaysWhy) {
     Player p("Robot");
     p.Click("stplu");
     const Snapshot before = Character(p);
-    EXPECT_FALSE(PasteCharacter(p.engine(), refusal.text)) << refusal.what;
+    EXPECT_FALSE(RebuildCharacter(p.engine(), refusal.text)) << refusal.what;
     EXPECT_EQ(p["info"], "Nothing pasted; the character stays as it was.\n" + refusal.why) << refusal.what;
     EXPECT_EQ(Differences(before, Character(p)), "") << refusal.what;
     EXPECT_EQ(p.engine().LastPick(), "Robot") << refusal.what;
   }
   Player p;
-  EXPECT_FALSE(PasteCharacter(p.engine(), " \r\n"));
+  EXPECT_FALSE(RebuildCharacter(p.engine(), " \r\n"));
   EXPECT_EQ(p["info"], "Nothing pasted: the clipboard holds no text.");
 }
 
@@ -86,10 +86,10 @@ TEST(PasteCharacter, ATextThatCannotBeBuiltChangesNothingAndSaysWhy) {
 // line and no headings, the lines in another order.
 TEST(PasteCharacter, ReadsATextEditedByHand) {
   Player p;
-  ASSERT_TRUE(PasteCharacter(p.engine(),
-                             "  STRENGTH :   9 \r\n\r\nrace:   robot\r\nNAME: Rex\r\n luck: 5\r\nperception: 7\r\n"
-                             "endurance: 7\r\ncharisma: 1\r\nintelligence: 5\r\nagility: 5\r\n"
-                             "traits: bruiser ,  TIGHT nuts\r\nsmall guns: 45% (TAGGED)\r\n"));
+  ASSERT_TRUE(RebuildCharacter(p.engine(),
+                               "  STRENGTH :   9 \r\n\r\nrace:   robot\r\nNAME: Rex\r\n luck: 5\r\nperception: 7\r\n"
+                               "endurance: 7\r\ncharisma: 1\r\nintelligence: 5\r\nagility: 5\r\n"
+                               "traits: bruiser ,  TIGHT nuts\r\nsmall guns: 45% (TAGGED)\r\n"));
   EXPECT_EQ(p["race"], "Robot");
   EXPECT_EQ(p["Name"], "Rex");
   EXPECT_EQ(p["st"], "9");
@@ -100,7 +100,7 @@ TEST(PasteCharacter, ReadsATextEditedByHand) {
 
 TEST(PasteCharacter, TheGameMastersCheckListsEveryValueTheRulesGiveOtherwise) {
   Player p;
-  ASSERT_TRUE(PasteCharacter(p.engine(), Human({"Hit Points: 999", "Armor Class: 5", "Small Guns: 30% (tagged)"})));
+  ASSERT_TRUE(RebuildCharacter(p.engine(), Human({"Hit Points: 999", "Armor Class: 5", "Small Guns: 30% (tagged)"})));
   EXPECT_EQ(p["hp"], "30");
   EXPECT_EQ(
       p["info"],
@@ -118,7 +118,7 @@ TEST(PasteCharacter, ACopyMadeWhileTheRaceTextWasTypedBuildsTheRaceLastPicked) {
       copy.starts_with("Cindral PnP Character Generator 1.0\n\nName: Name\n"
                        "Race: Robot (typed, not picked; trait boxes follow Human)\n"));
   Player p("Dog");
-  ASSERT_TRUE(PasteCharacter(p.engine(), copy));
+  ASSERT_TRUE(RebuildCharacter(p.engine(), copy));
   EXPECT_EQ(p["race"], "Human");
   EXPECT_EQ(p["st"], "6");
   EXPECT_EQ(p["info"],
@@ -167,7 +167,7 @@ TEST(PasteCharacter, ACopyComesBackExactlyAndCopiesAgainWordForWord) {
     EXPECT_NE(copy.find(reached.line), std::string::npos) << reached.what << "\n" << copy;
     Player p("Dog");
     p.Click("rabid");
-    ASSERT_TRUE(PasteCharacter(p.engine(), copy)) << reached.what << ": " << p["info"];
+    ASSERT_TRUE(RebuildCharacter(p.engine(), copy)) << reached.what << ": " << p["info"];
     EXPECT_EQ(Differences(Character(copied), Character(p)), "") << reached.what;
     EXPECT_EQ(SummaryText(Summarize(p.engine())), copy) << reached.what;
   }

@@ -146,7 +146,7 @@ TEST_P(Recomputes, OnlyItsOwnFields) {
   for (const char* field : r.untouched) EXPECT_EQ(player[field], "spoilt") << field;
 }
 
-INSTANTIATE_TEST_SUITE_P(Event, Recomputes, testing::ValuesIn(kRecomputed),
+INSTANTIATE_TEST_SUITE_P(Action, Recomputes, testing::ValuesIn(kRecomputed),
                          [](const auto& info) { return std::string(info.param.label); });
 
 // A character reached through a player's events.

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "character_rebuild.h"
 #include "history.h"
 #include "player.h"
 
@@ -20,20 +21,20 @@ namespace {
 // A player whose every action goes through the history, as the window sends it.
 class Playing {
  public:
-  Playing() : history_(player_.engine()) {}
-  explicit Playing(std::string_view race) : player_(race), history_(player_.engine()) {}
+  Playing() : history_(player_.engine(), &RebuildCharacter) {}
+  explicit Playing(std::string_view race) : player_(race), history_(player_.engine(), &RebuildCharacter) {}
 
   Player& player() { return player_; }
   History& history() { return history_; }
   std::string operator[](std::string_view control) const { return player_[control]; }
 
-  bool Click(std::string_view control) { return history_.Click(control).reacted; }
-  void Pick(std::string_view race) { history_.PickRace(race); }
-  void TypeRace(std::string_view text) { history_.TypeRace(text); }
-  void TypeName(std::string_view text) { history_.TypeName(text); }
-  void EndTyping() { history_.EndTyping(); }
-  bool Undo() { return history_.Undo().step; }
-  bool Redo() { return history_.Redo().step; }
+  bool Click(std::string_view control) { return history_.Act(cindral::Click(control)).reacted; }
+  void Pick(std::string_view race) { history_.Act(PickRace(race)); }
+  void TypeRace(std::string_view text) { history_.Act(cindral::TypeRace(text)); }
+  void TypeName(std::string_view text) { history_.Act(cindral::TypeName(text)); }
+  void EndTyping() { history_.Act(cindral::EndTyping()); }
+  bool Undo() { return history_.Act(cindral::Undo()).step; }
+  bool Redo() { return history_.Act(cindral::Redo()).step; }
 
   // Everything a step can change: the whole window but the panel.
   Snapshot Sheet() const {
@@ -47,37 +48,16 @@ class Playing {
   History history_;
 };
 
-// One action of the player, for the tables below.
-struct Act {
-  enum Kind { Click, Pick, TypeRace, TypeName, EndTyping, Undo, Redo, Copied, Pasted } kind;
-  std::string text;
-};
+// The player's actions, for the tables below.
+using Act = Action;
+Act Pick(std::string_view race) { return PickRace(race); }
+Act Pasted(std::string_view text) { return PasteCharacter(text); }
+const Act kEndTyping = EndTyping();
+const Act kUndo = Undo();
+const Act kRedo = Redo();
+const Act kCopied = CopyCharacter();
 
-Act Click(std::string_view c) { return {Act::Click, std::string(c)}; }
-Act Pick(std::string_view r) { return {Act::Pick, std::string(r)}; }
-Act TypeRace(std::string_view t) { return {Act::TypeRace, std::string(t)}; }
-Act TypeName(std::string_view t) { return {Act::TypeName, std::string(t)}; }
-Act Pasted(std::string_view t) { return {Act::Pasted, std::string(t)}; }
-const Act kEndTyping{Act::EndTyping, ""};
-const Act kUndo{Act::Undo, ""};
-const Act kRedo{Act::Redo, ""};
-const Act kCopied{Act::Copied, ""};
-
-Outcome Play(Playing& p, const Act& act) {
-  History& h = p.history();
-  switch (act.kind) {
-    case Act::Click: return h.Click(act.text);
-    case Act::Pick: return h.PickRace(act.text);
-    case Act::TypeRace: return h.TypeRace(act.text);
-    case Act::TypeName: return h.TypeName(act.text);
-    case Act::EndTyping: h.EndTyping(); break;
-    case Act::Undo: return h.Undo();
-    case Act::Redo: return h.Redo();
-    case Act::Copied: return h.ShowCharacterCopied();
-    case Act::Pasted: return h.PasteCharacter(act.text);
-  }
-  return {};
-}
+Outcome Play(Playing& p, const Act& act) { return p.history().Act(act); }
 
 void Play(Playing& p, const std::vector<Act>& acts) {
   for (const Act& act : acts) Play(p, act);

@@ -59,34 +59,21 @@ int Share() {
 // ---------------------------------------------------------------------------
 // Actions
 
-// One thing the player does: an event, or a press of undo or redo, or the
-// focus leaving the box typed into.
-struct Action {
-  enum class Kind : std::uint8_t { Play, Undo, Redo, EndTyping };
-  Kind kind = Kind::Play;
-  Event event;
+const Action kUndo = Undo();
+const Action kRedo = Redo();
+const Action kEndTyping = EndTyping();
 
-  bool operator==(const Action&) const = default;
-};
-
-Action Play(Event event) { return {Action::Kind::Play, std::move(event)}; }
-const Action kUndo{Action::Kind::Undo, {}};
-const Action kRedo{Action::Kind::Redo, {}};
-const Action kEndTyping{Action::Kind::EndTyping, {}};
-
-std::string ToCpp(const Action& action) {
-  switch (action.kind) {
-    case Action::Kind::Play: return "history." + cindral::test::ToCpp(action.event).substr(sizeof "engine." - 1);
-    case Action::Kind::Undo: return "history.Undo();";
-    case Action::Kind::Redo: return "history.Redo();";
-    case Action::Kind::EndTyping: return "history.EndTyping();";
-  }
-  return {};
+bool OfTheHistory(const Action& action) {
+  return action.kind == Action::Kind::Undo || action.kind == Action::Kind::Redo ||
+         action.kind == Action::Kind::EndTyping;
 }
 
-std::string ToCpp(std::span<const Action> actions) {
+// The statement that plays the action again on a History named `history`.
+std::string HistoryCpp(const Action& action) { return "history.Act(" + ActionCpp(action) + ");"; }
+
+std::string HistoryCpp(std::span<const Action> actions) {
   std::string out = "cindral::Engine engine;\nengine.Start();\ncindral::History history(engine);\n";
-  for (const Action& action : actions) out += ToCpp(action) + "\n";
+  for (const Action& action : actions) out += HistoryCpp(action) + "\n";
   return out;
 }
 
@@ -121,7 +108,7 @@ class ActionGenerator {
     if ((roll -= mix_.redo) < 0) return Burst(kRedo);
     if ((roll -= mix_.endTyping) < 0) return kEndTyping;
     if ((roll -= mix_.typingRun) < 0) return TypingRun();
-    return Play(events_.Next());
+    return events_.Next();
   }
 
  private:
@@ -139,7 +126,7 @@ class ActionGenerator {
     const std::vector<std::string>& texts = race ? RaceTexts() : NameTexts();
     std::string text = texts[choices_.Below(static_cast<std::uint32_t>(texts.size()))];
     if (text.size() > 12) text.resize(12);
-    const auto typed = [&](std::string_view t) { return Play(race ? TypeRace(t) : TypeName(t)); };
+    const auto typed = [&](std::string_view t) { return race ? TypeRace(t) : TypeName(t); };
     for (std::size_t length = 1; length <= text.size(); ++length) queued_.push_back(typed(text.substr(0, length)));
     if (choices_.Below(5) == 0) {
       for (std::size_t length = text.size(); length-- > 0;) queued_.push_back(typed(text.substr(0, length)));
@@ -249,22 +236,21 @@ class HistoryChecker {
 
   std::optional<Violation> Step(const Action& action) {
     switch (action.kind) {
-      case Action::Kind::Play: return PlayEvent(action.event);
       case Action::Kind::Undo: return Press(true);
       case Action::Kind::Redo: return Press(false);
       case Action::Kind::EndTyping:
-        history_.EndTyping();
+        history_.Act(action);
         run_.reset();
         return Counts("the focus left the box");
+      default: return PlayEvent(action);
     }
-    return std::nullopt;
   }
 
   // Undoes all there is, then redoes all of it.
   std::optional<Violation> UndoAndRedoEverything() {
     const std::string panel = engine_.sheet().Text(Field::info);
     std::size_t undone = 0;
-    while (history_.Undo().step) ++undone;
+    while (history_.Act(Undo()).step) ++undone;
     if (undone != done_ - floor_) {
       return Violation{"undo everything",
                        std::to_string(undone) + " undos, but " + std::to_string(done_ - floor_) + " steps were done"};
@@ -274,7 +260,7 @@ class HistoryChecker {
       return Violation{"undo everything", "not " + what + ": " + d};
     }
     std::size_t redone = 0;
-    while (history_.Redo().step) ++redone;
+    while (history_.Act(Redo()).step) ++redone;
     if (redone != path_.size() - floor_) {
       return Violation{"redo everything", std::to_string(redone) + " redos, but " +
                                               std::to_string(path_.size() - floor_) + " steps were kept"};
@@ -292,15 +278,15 @@ class HistoryChecker {
   // A step: the events that made it, and the sheet a fresh engine shows
   // after replaying every step up to and including it.
   struct StepMade {
-    std::vector<Event> events;
+    std::vector<Action> events;
     Sheetful after;
   };
 
   // A run of typing into one box, and the sheet before its first letter.
   struct Run {
-    Event::Kind box;
+    Action::Kind box;
     Sheetful start;
-    std::vector<Event> events;
+    std::vector<Action> events;
     bool hasStep = false;
   };
 
@@ -318,7 +304,7 @@ class HistoryChecker {
       twin_ = std::make_unique<Engine>();
       twin_->Start();
       for (std::size_t s = 0; s < done_; ++s) {
-        for (const Event& event : path_[s].events) Apply(*twin_, event);
+        for (const Action& event : path_[s].events) Apply(*twin_, event);
       }
       // The replay has only the steps; the panel shows what the player last
       // asked for, which no rule reads, and no undo changes.
@@ -342,19 +328,13 @@ class HistoryChecker {
     }
   }
 
-  std::optional<Violation> PlayEvent(const Event& event) {
-    const bool typing = event.kind == Event::Kind::TypeRace || event.kind == Event::Kind::TypeName;
+  std::optional<Violation> PlayEvent(const Action& event) {
+    const bool typing = event.kind == Action::Kind::TypeRace || event.kind == Action::Kind::TypeName;
     if (run_ && (!typing || run_->box != event.kind)) run_.reset();
     Engine& twin = Twin();
     const bool reactedInTwin = Apply(twin, event);
     const Sheetful before = Read(engine_);
-    Outcome outcome;
-    switch (event.kind) {
-      case Event::Kind::Click: outcome = history_.Click(event.text); break;
-      case Event::Kind::PickRace: outcome = history_.PickRace(event.text); break;
-      case Event::Kind::TypeRace: outcome = history_.TypeRace(event.text); break;
-      case Event::Kind::TypeName: outcome = history_.TypeName(event.text); break;
-    }
+    const Outcome outcome = history_.Act(event);
     Sheetful now = Read(twin);
     if (outcome.reacted != reactedInTwin)
       return Violation{"the history plays events as the engine does", "the click's result"};
@@ -393,7 +373,7 @@ class HistoryChecker {
     const bool can = undo ? done_ > floor_ : done_ < path_.size();
     const std::string panel = engine_.sheet().Text(Field::info);
     const Sheetful before = Read(engine_);
-    const Outcome outcome = undo ? history_.Undo() : history_.Redo();
+    const Outcome outcome = history_.Act(undo ? Undo() : Redo());
     const bool did = outcome.step;
     const char* press = undo ? "undo" : "redo";
     if (did != can) {
@@ -480,7 +460,7 @@ std::string Report(std::uint64_t seed, std::span<const Action> actions, std::siz
   return "Seed " + std::to_string(seed) + ", action " + std::to_string(at + 1) + " broke the rule \"" + violation.rule +
          "\":\n  " + violation.detail + "\nShortest list that breaks it (" + std::to_string(shortest.size()) +
          " actions" + (stopped ? ", shrinking stopped after a minute" : "") + "), which shows:\n  " +
-         (shortestViolation ? shortestViolation->detail : std::string("(nothing)")) + "\n" + ToCpp(shortest);
+         (shortestViolation ? shortestViolation->detail : std::string("(nothing)")) + "\n" + HistoryCpp(shortest);
 }
 
 struct Tally {
@@ -500,7 +480,7 @@ Tally PlaySequences(std::uint64_t base, int sequences, Mix mix, std::size_t leng
         ADD_FAILURE() << Report(seed, actions, i, *violation);
         return tally;
       }
-      tally.events += actions[i].kind == Action::Kind::Play;
+      tally.events += !OfTheHistory(actions[i]);
       tally.undos += actions[i].kind == Action::Kind::Undo;
       tally.redos += actions[i].kind == Action::Kind::Redo;
       tally.mostSteps = std::max(tally.mostSteps, checker.history().StepCount());
@@ -545,13 +525,13 @@ TEST(HistorySequences, KeepsAThousandStepsAndDropsTheOldest) {
 
 // What pasting the copy of the character the events build gives otherwise
 // than the character, pasted into a fresh engine; "" when nothing.
-std::string PasteDifference(const std::vector<Event>& events) {
+std::string PasteDifference(const std::vector<Action>& events) {
   Engine played, into;
   played.Start();
   into.Start();
-  for (const Event& event : events) Apply(played, event);
+  for (const Action& event : events) Apply(played, event);
   const std::string copy = SummaryText(Summarize(played));
-  PasteCharacter(into, copy);
+  RebuildCharacter(into, copy);
   const std::string differs = Difference(Read(into), Read(played));
   if (!differs.empty()) return differs + "\n" + into.sheet().Text(Field::info) + "\n" + copy;
   return SummaryText(Summarize(into)) == copy ? "" : "copied again, the text differs";
@@ -565,22 +545,22 @@ TEST(HistorySequences, APastedCopyGivesBackTheCopiedCharacter) {
   Engine played, into;
   played.Start();
   into.Start();
-  History history(into);
+  History history(into, &RebuildCharacter);
   SeededChoices choices(BaseSeed() + 700000);
   EventGenerator generator(choices);
-  std::vector<Event> events;
+  std::vector<Action> events;
   while (events.size() < 100 * 500 * static_cast<std::size_t>(Share()) / 250) {
-    Event event = generator.Next();
-    if (event.kind == Event::Kind::TypeRace) continue;
+    Action event = generator.Next();
+    if (event.kind == Action::Kind::TypeRace) continue;
     Apply(played, event);
     events.push_back(std::move(event));
     if (events.size() % 100 != 0) continue;
     const Sheetful before = Read(into);
     const std::string copy = SummaryText(Summarize(played));
-    const Outcome pasted = history.PasteCharacter(copy);
+    const Outcome pasted = history.Act(PasteCharacter(copy));
     const bool same = Difference(Read(into), Read(played)).empty() && SummaryText(Summarize(into)) == copy;
     if (!same) {
-      const auto shortest = Shrink(events, [](const std::vector<Event>& e) { return !PasteDifference(e).empty(); });
+      const auto shortest = Shrink(events, [](const std::vector<Action>& e) { return !PasteDifference(e).empty(); });
       FAIL() << "after " << events.size() << " events: " << Difference(Read(into), Read(played)) << "\n"
              << into.sheet().Text(Field::info) << "\nin a fresh engine, shortest:\n"
              << PasteDifference(shortest) << ToCpp(shortest);
@@ -589,9 +569,9 @@ TEST(HistorySequences, APastedCopyGivesBackTheCopiedCharacter) {
     // A paste of the character shown is no step.
     ASSERT_EQ(pasted.step, before != Read(played)) << "after " << events.size() << " events";
     if (!pasted.step) continue;
-    history.Undo();
+    history.Act(Undo());
     ASSERT_EQ(Difference(Read(into), before), "") << "undoing the paste after " << events.size() << " events";
-    history.Redo();
+    history.Act(Redo());
   }
 }
 
@@ -611,34 +591,34 @@ struct Breakage {
 
 const Breakage kBreakages[] = {
     {"a field the undo left behind",
-     {Play(Click("stplu")), Play(Click("stplu"))},
+     {Click("stplu"), Click("stplu")},
      [](Engine& e, History&) { e.sheet().SetText(Field::Name, "Nobody"); },
      kUndo,
      "undo puts back the sheet before the step"},
     {"an enabled flag the undo left behind",
-     {Play(Click("bruiser")), Play(Click("finesse"))},
+     {Click("bruiser"), Click("finesse")},
      [](Engine& e, History&) { e.sheet().RestoreBox(Box::rabid, 0, true); },
      kUndo,
      "undo puts back the sheet before the step"},
     {"a tick the redo left behind",
-     {Play(Click("sneak")), kUndo},
+     {Click("sneak"), kUndo},
      [](Engine& e, History&) { e.sheet().RestoreBox(Box::doctor, 1, true); },
      kRedo,
      "redo puts back the sheet after the step"},
     {"the race last picked forgotten",
-     {Play(PickRace("Dog")), Play(Click("stplu"))},
+     {PickRace("Dog"), Click("stplu")},
      [](Engine& e, History&) { e.RestoreLastPick("Human"); },
      kUndo,
      "undo puts back the sheet before the step"},
     {"a step the checker did not see",
-     {Play(Click("stplu")), kUndo},
-     [](Engine&, History& h) { h.Click("peplu"); },
+     {Click("stplu"), kUndo},
+     [](Engine&, History& h) { h.Act(Click("peplu")); },
      kEndTyping,
      "the history counts its steps"},
     {"a sheet that goes on differently",
-     {Play(Click("stplu"))},
+     {Click("stplu")},
      [](Engine& e, History&) { e.sheet().SetText(Field::pe, "9"); },
-     Play(Click("Label4")),
+     Click("Label4"),
      "the history plays events as the engine does"},
     {"an undo that changed something with nothing to undo",
      {},
@@ -699,8 +679,7 @@ TEST(ActionGenerator, SameSeedSameActionsAndEveryKindComes) {
     undos += actions[i].kind == Action::Kind::Undo;
     redos += actions[i].kind == Action::Kind::Redo;
     ends += actions[i].kind == Action::Kind::EndTyping;
-    runLetters += i > 0 && actions[i].kind == Action::Kind::Play && actions[i].event.kind == Event::Kind::TypeName &&
-                  actions[i - 1].kind == Action::Kind::Play && actions[i - 1].event.kind == Event::Kind::TypeName;
+    runLetters += i > 0 && actions[i].kind == Action::Kind::TypeName && actions[i - 1].kind == Action::Kind::TypeName;
   }
   EXPECT_GT(undos, 1000);
   EXPECT_GT(redos, 500);
@@ -709,10 +688,10 @@ TEST(ActionGenerator, SameSeedSameActionsAndEveryKindComes) {
 }
 
 TEST(ActionGenerator, PrintsActionsAsCodeThatMakesThemAgain) {
-  EXPECT_EQ(ToCpp(Play(Click("stplu"))), "history.Click(\"stplu\");");
-  EXPECT_EQ(ToCpp(Play(TypeName("Max"))), "history.TypeName(\"Max\");");
-  EXPECT_EQ(ToCpp(kUndo), "history.Undo();");
-  EXPECT_EQ(ToCpp(kEndTyping), "history.EndTyping();");
+  EXPECT_EQ(HistoryCpp(Click("stplu")), "history.Act(cindral::Click(\"stplu\"));");
+  EXPECT_EQ(HistoryCpp(TypeName("Max")), "history.Act(cindral::TypeName(\"Max\"));");
+  EXPECT_EQ(HistoryCpp(kUndo), "history.Act(cindral::Undo());");
+  EXPECT_EQ(HistoryCpp(kEndTyping), "history.Act(cindral::EndTyping());");
 }
 
 }  // namespace

@@ -39,17 +39,17 @@ int SequencesPerChunk() {
   return 250;
 }
 
-std::vector<Event> Generate(std::uint64_t seed, int count) {
+std::vector<Action> Generate(std::uint64_t seed, int count) {
   SeededChoices choices(seed);
   EventGenerator generator(choices);
-  std::vector<Event> events;
+  std::vector<Action> events;
   events.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) events.push_back(generator.Next());
   return events;
 }
 
 // The first rule the events break, played from a fresh start.
-std::optional<Violation> FirstViolation(std::span<const Event> events, std::size_t* at = nullptr) {
+std::optional<Violation> FirstViolation(std::span<const Action> events, std::size_t* at = nullptr) {
   SequenceChecker checker;
   for (std::size_t i = 0; i < events.size(); ++i) {
     if (auto violation = checker.Step(events[i])) {
@@ -60,9 +60,9 @@ std::optional<Violation> FirstViolation(std::span<const Event> events, std::size
   return std::nullopt;
 }
 
-std::string Report(std::uint64_t seed, std::span<const Event> events, std::size_t at, const Violation& violation) {
-  const std::vector<Event> prefix(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(at) + 1);
-  const std::vector<Event> shortest = Shrink(prefix, [&](const std::vector<Event>& candidate) {
+std::string Report(std::uint64_t seed, std::span<const Action> events, std::size_t at, const Violation& violation) {
+  const std::vector<Action> prefix(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(at) + 1);
+  const std::vector<Action> shortest = Shrink(prefix, [&](const std::vector<Action>& candidate) {
     const auto v = FirstViolation(candidate);
     return v && v->rule == violation.rule;
   });
@@ -118,7 +118,7 @@ TEST_P(RandomSequences, EveryRuleHoldsAfterEveryEvent) {
   long events = 0;
   for (int s = 0; s < sequences; ++s) {
     const std::uint64_t seed = base + static_cast<std::uint64_t>(s);
-    const std::vector<Event> sequence = Generate(seed, kEventsPerSequence);
+    const std::vector<Action> sequence = Generate(seed, kEventsPerSequence);
     SequenceChecker checker;
     for (std::size_t i = 0; i < sequence.size(); ++i) {
       if (const auto violation = checker.Step(sequence[i])) {
@@ -226,7 +226,7 @@ TEST(Explanations, EveryBreakdownAddsUpAndEveryPreviewIsExact) {
     const std::uint64_t seed = BaseSeed() + 900000 + static_cast<std::uint64_t>(s);
     Engine engine;
     engine.Start();
-    for (const Event& event : Generate(seed, kEventsPerSequence)) {
+    for (const Action& event : Generate(seed, kEventsPerSequence)) {
       const Sheet& sheet = engine.sheet();
       for (const Field field : all.breakdowns) {
         const std::string breakdown = Breakdown(engine, field);
@@ -234,7 +234,7 @@ TEST(Explanations, EveryBreakdownAddsUpAndEveryPreviewIsExact) {
         ASSERT_NE(line.find(" " + sheet.Text(field) + " = "), std::string::npos) << line;
         ASSERT_EQ(Contributions(line), std::stod(sheet.Text(field))) << "seed " << seed << ": " << breakdown;
       }
-      const auto control = event.kind == Event::Kind::Click ? FindControl(event.text) : std::nullopt;
+      const auto control = event.kind == Action::Kind::Click ? FindControl(event.text) : std::nullopt;
       if (!control || control->kind == ControlKind::Caption) {
         Apply(engine, event);
         continue;
@@ -320,7 +320,7 @@ TEST(SequenceChecker, HoldsThePanelToOneTextPerCaption) {
 // skipped, and a character played through all of them still passes.
 TEST(SequenceChecker, PassesACharacterThroughTypedRacesAndForcedTags) {
   SequenceChecker checker;
-  const Event events[] = {
+  const Action events[] = {
       PickRace("Robot"), Click("stplu"),           Click("betasoft"), Click("smallguns"),    Click("tightnuts"),
       TypeRace("robot"), Click("stplu"),           Click("Label32"),  Click("betasoft"),     Click("tightnuts"),
       Click("bruiser"),  TypeRace("Super-Mutant"), Click("stplu"),    Click("sneak"),        Click("doctor"),
@@ -329,7 +329,7 @@ TEST(SequenceChecker, PassesACharacterThroughTypedRacesAndForcedTags) {
       TypeRace("Dog"),   Click("fastmet"),         Click("bloody"),   Click("domesticated"), Click("inplu"),
       TypeName("Rex"),
   };
-  for (const Event& event : events) {
+  for (const Action& event : events) {
     const auto violation = checker.Step(event);
     ASSERT_FALSE(violation) << ToCpp(event) << " " << violation->rule << ": " << violation->detail;
   }
@@ -370,23 +370,23 @@ TEST(EventGenerator, SameSeedSameEventsOtherSeedOtherEvents) {
 }
 
 TEST(EventGenerator, ReachesEveryControlEveryRaceAndEveryKindOfTypedText) {
-  const std::vector<Event> events = Generate(kDefaultSeed, 200000);
+  const std::vector<Action> events = Generate(kDefaultSeed, 200000);
   std::set<std::string> clicked, picked;
   int empty = 0, long10k = 0, notAscii = 0, wrongCase = 0, pickAfterTyping = 0, typed = 0, dead = 0;
   for (std::size_t i = 0; i < events.size(); ++i) {
-    const Event& e = events[i];
-    if (e.kind == Event::Kind::Click) {
+    const Action& e = events[i];
+    if (e.kind == Action::Kind::Click) {
       clicked.insert(e.text);
       dead += !FindControl(e.text);
     }
-    if (e.kind == Event::Kind::PickRace) picked.insert(e.text);
-    if (e.kind != Event::Kind::TypeRace) continue;
+    if (e.kind == Action::Kind::PickRace) picked.insert(e.text);
+    if (e.kind != Action::Kind::TypeRace) continue;
     ++typed;
     empty += e.text.empty();
     long10k += e.text.size() >= 10000;
     notAscii += std::any_of(e.text.begin(), e.text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     wrongCase += e.text == "robot" || e.text == "HUMAN" || e.text == "gray deathclaw";
-    pickAfterTyping += i + 1 < events.size() && events[i + 1].kind == Event::Kind::PickRace;
+    pickAfterTyping += i + 1 < events.size() && events[i + 1].kind == Action::Kind::PickRace;
   }
   const ControlNames& controls = Controls();
   for (const auto* names : {&controls.buttons, &controls.boxes, &controls.captions}) {
@@ -433,37 +433,37 @@ TEST(EventGenerator, PrintsEventsAsCodeThatMakesThemAgain) {
 }
 
 TEST(Shrink, KeepsOnlyTheEventsTheFailureNeeds) {
-  std::vector<Event> events = Generate(3, 600);
+  std::vector<Action> events = Generate(3, 600);
   events.insert(events.begin() + 100, Click("needle-1"));
   events.insert(events.begin() + 400, Click("needle-2"));
-  const auto fails = [](const std::vector<Event>& list) {
+  const auto fails = [](const std::vector<Action>& list) {
     const auto first = std::find(list.begin(), list.end(), Click("needle-1"));
     return first != list.end() && std::find(first, list.end(), Click("needle-2")) != list.end();
   };
-  EXPECT_EQ(Shrink(events, fails), (std::vector<Event>{Click("needle-1"), Click("needle-2")}));
+  EXPECT_EQ(Shrink(events, fails), (std::vector<Action>{Click("needle-1"), Click("needle-2")}));
 }
 
 TEST(Shrink, LeavesAListFromWhichNoEventCanBeTaken) {
   // Fails once Traits Left is 0: the shrunk list must still get there, and
   // must not get there without any one of its events.
-  const auto fails = [](const std::vector<Event>& list) {
+  const auto fails = [](const std::vector<Action>& list) {
     Engine engine;
     engine.Start();
-    for (const Event& event : list) Apply(engine, event);
+    for (const Action& event : list) Apply(engine, event);
     return engine.sheet().Text(Field::traits) == "0";
   };
-  std::vector<Event> events = Generate(11, 3000);
+  std::vector<Action> events = Generate(11, 3000);
   std::size_t end = 0;
   while (end < events.size() &&
-         !fails(std::vector<Event>(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(end))))
+         !fails(std::vector<Action>(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(end))))
     ++end;
   ASSERT_LT(end, events.size());
   events.resize(end);
-  const std::vector<Event> shortest = Shrink(events, fails);
+  const std::vector<Action> shortest = Shrink(events, fails);
   ASSERT_TRUE(fails(shortest));
   EXPECT_LE(shortest.size(), 3u);
   for (std::size_t i = 0; i < shortest.size(); ++i) {
-    std::vector<Event> without = shortest;
+    std::vector<Action> without = shortest;
     without.erase(without.begin() + static_cast<std::ptrdiff_t>(i));
     EXPECT_FALSE(fails(without)) << ToCpp(shortest);
   }

@@ -19,29 +19,11 @@
 #include <string_view>
 #include <vector>
 
+#include "actions.h"
 #include "events.h"
 #include "game_facts.h"
 
 namespace cindral::test {
-
-// One thing a player does.
-struct Event {
-  enum class Kind : std::uint8_t {
-    Click,     // a click on a control by its name (Engine::Click)
-    PickRace,  // a pick from the race list (Engine::PickRace)
-    TypeRace,  // typing into the race text (Engine::TypeRace)
-    TypeName,  // typing into the name box (Engine::TypeName)
-  };
-  Kind kind = Kind::Click;
-  std::string text;  // the control's name, the race picked or the text typed
-
-  bool operator==(const Event&) const = default;
-};
-
-inline Event Click(std::string_view control) { return {Event::Kind::Click, std::string(control)}; }
-inline Event PickRace(std::string_view race) { return {Event::Kind::PickRace, std::string(race)}; }
-inline Event TypeRace(std::string_view text) { return {Event::Kind::TypeRace, std::string(text)}; }
-inline Event TypeName(std::string_view text) { return {Event::Kind::TypeName, std::string(text)}; }
 
 // `unit` written `count` times: the long typed texts.
 inline std::string Repeat(std::string_view unit, std::size_t count) {
@@ -51,16 +33,23 @@ inline std::string Repeat(std::string_view unit, std::size_t count) {
   return text;
 }
 
-// Sends the event to the engine. For a click, returns whether the control
-// reacted; the other events always return true.
-inline bool Apply(Engine& engine, const Event& event) {
-  switch (event.kind) {
-    case Event::Kind::Click: return engine.Click(event.text);
-    case Event::Kind::PickRace: engine.PickRace(event.text); return true;
-    case Event::Kind::TypeRace: engine.TypeRace(event.text); return true;
-    case Event::Kind::TypeName: engine.TypeName(event.text); return true;
+// Sends an action the engine runs by itself (a click, a pick, typing, the
+// panel's word of a copy) to the engine without a history. For a click,
+// returns whether the control reacted; the others return true, but for the
+// history's own actions, which an engine alone cannot run: false.
+inline bool Apply(Engine& engine, const Action& action) {
+  switch (action.kind) {
+    case Action::Kind::Click: return engine.Click(action.text);
+    case Action::Kind::PickRace: engine.PickRace(action.text); return true;
+    case Action::Kind::TypeRace: engine.TypeRace(action.text); return true;
+    case Action::Kind::TypeName: engine.TypeName(action.text); return true;
+    case Action::Kind::CopyCharacter: engine.ShowCharacterCopied(); return true;
+    case Action::Kind::EndTyping:
+    case Action::Kind::PasteCharacter:
+    case Action::Kind::Undo:
+    case Action::Kind::Redo: break;
   }
-  return true;
+  return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -102,21 +91,32 @@ inline std::string CppText(std::string_view text) {
   return literal;
 }
 
-// The statement that makes the event again on an Engine named `engine`.
-inline std::string ToCpp(const Event& event) {
-  switch (event.kind) {
-    case Event::Kind::Click: return "engine.Click(" + CppText(event.text) + ");";
-    case Event::Kind::PickRace: return "engine.PickRace(" + CppText(event.text) + ");";
-    case Event::Kind::TypeRace: return "engine.TypeRace(" + CppText(event.text) + ");";
-    case Event::Kind::TypeName: return "engine.TypeName(" + CppText(event.text) + ");";
-  }
-  return {};
+// The expression that makes the action again: cindral::Click("stplu").
+inline std::string ActionCpp(const Action& action) {
+  static constexpr const char* kMakers[] = {"Click",         "PickRace",       "TypeRace", "TypeName", "EndTyping",
+                                            "CopyCharacter", "PasteCharacter", "Undo",     "Redo"};
+  const bool withText = action.kind <= Action::Kind::TypeName || action.kind == Action::Kind::PasteCharacter;
+  return std::string("cindral::") + kMakers[static_cast<int>(action.kind)] + "(" +
+         (withText ? CppText(action.text) : "") + ")";
 }
 
-// A whole list as a block to paste into a test.
-inline std::string ToCpp(std::span<const Event> events) {
+// The statement that plays the action again on an Engine named `engine`
+// (a history's action in a comment: an engine alone cannot run it), and a
+// whole list as a block to paste into a test.
+inline std::string ToCpp(const Action& action) {
+  switch (action.kind) {
+    case Action::Kind::Click: return "engine.Click(" + CppText(action.text) + ");";
+    case Action::Kind::PickRace: return "engine.PickRace(" + CppText(action.text) + ");";
+    case Action::Kind::TypeRace: return "engine.TypeRace(" + CppText(action.text) + ");";
+    case Action::Kind::TypeName: return "engine.TypeName(" + CppText(action.text) + ");";
+    case Action::Kind::CopyCharacter: return "engine.ShowCharacterCopied();";
+    default: return "// " + ActionCpp(action) + " needs a history";
+  }
+}
+
+inline std::string ToCpp(std::span<const Action> actions) {
   std::string out = "cindral::Engine engine;\nengine.Start();\n";
-  for (const Event& event : events) out += ToCpp(event) + "\n";
+  for (const Action& action : actions) out += ToCpp(action) + "\n";
   return out;
 }
 
@@ -272,9 +272,9 @@ class EventGenerator {
  public:
   explicit EventGenerator(Choices& choices) : choices_(choices) {}
 
-  Event Next() {
+  Action Next() {
     if (!queued_.empty()) {
-      Event event = std::move(queued_.front());
+      Action event = std::move(queued_.front());
       queued_.pop_front();
       return event;
     }
@@ -298,11 +298,11 @@ class EventGenerator {
     return all[choices_.Below(static_cast<std::uint32_t>(all.size()))];
   }
 
-  Event TypedRace() {
+  Action TypedRace() {
     const std::vector<std::string>& texts = RaceTexts();
     // One choice in eight types arbitrary bytes instead of a listed text.
     const std::uint32_t which = choices_.Below(static_cast<std::uint32_t>(texts.size() + texts.size() / 7));
-    Event typed = TypeRace(which < texts.size() ? texts[which] : choices_.Bytes(24));
+    Action typed = TypeRace(which < texts.size() ? texts[which] : choices_.Bytes(24));
     if (choices_.Below(2) == 0) queued_.push_back(PickRace(Pick(game::kRaceList)));
     return typed;
   }
@@ -313,7 +313,7 @@ class EventGenerator {
     return which < texts.size() ? texts[which] : choices_.Bytes(24);
   }
 
-  Event Burst() {
+  Action Burst() {
     const ControlNames& controls = Controls();
     const std::string_view control = choices_.Below(2) == 0 ? Pick(controls.buttons) : Pick(controls.boxes);
     const std::uint32_t times = 2 + choices_.Below(8);
@@ -322,13 +322,13 @@ class EventGenerator {
   }
 
   Choices& choices_;
-  std::deque<Event> queued_;
+  std::deque<Action> queued_;
 };
 
 // ---------------------------------------------------------------------------
 // Shrinking a failing list
 //
-// The lists may hold Events or anything else a test plays (the history's
+// The lists may hold any actions a test plays (the history's
 // tests add undo and redo to them).
 
 // Removes chunks of events delta-debugging style while `fails` still holds;

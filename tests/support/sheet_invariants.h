@@ -116,7 +116,7 @@ class SequenceChecker {
 
   // Sends the event to both and compares; the first rule broken, or nothing.
   // The first call also holds the sheet the window opens with to the rules.
-  std::optional<Violation> Step(const Event& event) {
+  std::optional<Violation> Step(const Action& event) {
     if (!started_) {
       started_ = true;
       if (auto v = Compare("the start")) return v;
@@ -124,10 +124,11 @@ class SequenceChecker {
     const bool reacted = Apply(engine_, event);
     bool expected = true;
     switch (event.kind) {
-      case Event::Kind::Click: expected = model_.Click(event.text); break;
-      case Event::Kind::PickRace: model_.PickRace(event.text); break;
-      case Event::Kind::TypeRace: model_.TypeRace(event.text); break;
-      case Event::Kind::TypeName: model_.TypeName(event.text); break;
+      case Action::Kind::Click: expected = model_.Click(event.text); break;
+      case Action::Kind::PickRace: model_.PickRace(event.text); break;
+      case Action::Kind::TypeRace: model_.TypeRace(event.text); break;
+      case Action::Kind::TypeName: model_.TypeName(event.text); break;
+      default: return Violation{"the checker plays the events of the generator", ToCpp(event) + " is none of them"};
     }
     if (reacted != expected) {
       return Violation{"a click reacts exactly on the controls that react",

@@ -75,7 +75,7 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
     Click(caption);
     return Shows("info");
   }
-  void PickRace(const char* race) { window_->Act({cindral::PlayerAction::Kind::PickRace, race}); }
+  void PickRace(const char* race) { window_->Act(cindral::PickRace(race)); }
 
  private slots:
   void init() {
@@ -119,7 +119,7 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
     QCOMPARE(plus->accessibleName(), QStringLiteral("Strength 5, plus"));
     QCOMPARE(quiet.findChild<QLabel*>(QStringLiteral("hp"))->accessibleName(), QStringLiteral("Hit Points: 30"));
     // From then on the names follow every event.
-    quiet.Act(cindral::PlayerAction::Click("stplu"));
+    quiet.Act(cindral::Click("stplu"));
     QCOMPARE(plus->accessibleName(), QStringLiteral("Strength 6, plus"));
   }
 

@@ -32,8 +32,8 @@
 #include "character_window.h"
 #include "event_generator.h"
 
+using cindral::Action;
 using cindral::CharacterWindow;
-using cindral::test::Event;
 
 namespace {
 
@@ -90,24 +90,24 @@ class WindowRandomTest : public QObject {
 
   // Plays one event on the window and the same on the expected engine.
   // Returns an empty string, or what went wrong.
-  QString Play(const Event& event) {
+  QString Play(const Action& event) {
     switch (event.kind) {
-      case Event::Kind::Click: return PlayClick(event.text);
-      case Event::Kind::PickRace: return PlayPick(Q(event.text));
-      case Event::Kind::TypeRace: {
+      case Action::Kind::Click: return PlayClick(event.text);
+      case Action::Kind::PickRace: return PlayPick(Q(event.text));
+      case Action::Kind::TypeRace: {
         const QString typed = Typeable(event.text);
         TypeInto(window_->findChild<QComboBox*>(QStringLiteral("race"))->lineEdit(), typed);
         expected_->TypeRace(typed.toStdString());
         return {};
       }
-      case Event::Kind::TypeName: {
+      case Action::Kind::TypeName: {
         const QString typed = Typeable(event.text);
         TypeInto(window_->findChild<QLineEdit*>(QStringLiteral("Name")), typed);
         expected_->TypeName(typed.toStdString());
         return {};
       }
+      default: return QStringLiteral("the generator makes no such event");
     }
-    return {};
   }
 
   QString PlayClick(const std::string& name) {
@@ -233,7 +233,7 @@ class WindowRandomTest : public QObject {
 
   // Plays the list's events, skipping the check against a separate engine
   // (undo has none); fails at the first widget out of step.
-  void PlayInStep(const std::vector<Event>& events) {
+  void PlayInStep(const std::vector<Action>& events) {
     for (std::size_t i = 0; i < events.size(); ++i) {
       QString wrong = Play(events[i]);
       if (wrong.isEmpty()) wrong = WidgetMismatches();
@@ -244,7 +244,7 @@ class WindowRandomTest : public QObject {
     }
   }
 
-  static void Report(std::uint64_t seed, std::size_t index, const std::vector<Event>& events, const QString& what) {
+  static void Report(std::uint64_t seed, std::size_t index, const std::vector<Action>& events, const QString& what) {
     qWarning().noquote() << QStringLiteral("seed %1, event %2 of the list below (%3):\n%4")
                                 .arg(seed)
                                 .arg(index)
@@ -273,15 +273,15 @@ class WindowRandomTest : public QObject {
 
     cindral::test::SeededChoices choices(seed);
     cindral::test::EventGenerator generator(choices);
-    std::vector<Event> events;
+    std::vector<Action> events;
     events.reserve(count);
     std::size_t clicks = 0, picks = 0, typed = 0;
     for (std::size_t i = 0; i < count; ++i) {
       events.push_back(generator.Next());
-      const Event& event = events.back();
-      clicks += event.kind == Event::Kind::Click;
-      picks += event.kind == Event::Kind::PickRace;
-      typed += event.kind == Event::Kind::TypeRace || event.kind == Event::Kind::TypeName;
+      const Action& event = events.back();
+      clicks += event.kind == Action::Kind::Click;
+      picks += event.kind == Action::Kind::PickRace;
+      typed += event.kind == Action::Kind::TypeRace || event.kind == Action::Kind::TypeName;
       QString wrong = Play(event);
       if (wrong.isEmpty()) wrong = Mismatches();
       if (!wrong.isEmpty()) {
@@ -300,10 +300,10 @@ class WindowRandomTest : public QObject {
   // The typed texts the generator draws from, each typed into the race box
   // and the name box of a fresh window: wrong case, empty, not ASCII, long.
   void everyListedTypedTextShowsAsTyped() {
-    std::vector<Event> events;
-    for (const std::string& text : cindral::test::RaceTexts()) events.push_back(cindral::test::TypeRace(text));
-    for (const std::string& text : cindral::test::NameTexts()) events.push_back(cindral::test::TypeName(text));
-    events.push_back(cindral::test::Click("stplu"));
+    std::vector<Action> events;
+    for (const std::string& text : cindral::test::RaceTexts()) events.push_back(cindral::TypeRace(text));
+    for (const std::string& text : cindral::test::NameTexts()) events.push_back(cindral::TypeName(text));
+    events.push_back(cindral::Click("stplu"));
     for (std::size_t i = 0; i < events.size(); ++i) {
       QString wrong = Play(events[i]);
       if (wrong.isEmpty()) wrong = Mismatches();
@@ -323,7 +323,7 @@ class WindowRandomTest : public QObject {
 
     cindral::test::SeededChoices choices(seed);
     cindral::test::EventGenerator generator(choices);
-    std::vector<Event> events;
+    std::vector<Action> events;
     std::size_t undos = 0, redos = 0;
     for (std::size_t i = 0; i < count; ++i) {
       const std::uint32_t roll = choices.Below(100);
@@ -379,7 +379,7 @@ class WindowRandomTest : public QObject {
   void aThousandPressesInARow() {
     cindral::test::SeededChoices choices(EnvNumber("CINDRAL_SEED", 20261209));
     cindral::test::EventGenerator generator(choices);
-    std::vector<Event> events;
+    std::vector<Action> events;
     for (int i = 0; i < 80; ++i) events.push_back(generator.Next());
     const std::string start = StepState(window_->engine());
     PlayInStep(events);
@@ -408,7 +408,7 @@ class WindowRandomTest : public QObject {
     QLineEdit* race = window_->findChild<QComboBox*>(QStringLiteral("race"))->lineEdit();
     const QString typed = QStringLiteral("Gray Deathclaw ").repeated(666) + QStringLiteral("Dogs here!");
     QCOMPARE(typed.size(), 10000);
-    PlayInStep({cindral::test::Click("stplu"), cindral::test::Click("smallguns")});
+    PlayInStep({cindral::Click("stplu"), cindral::Click("smallguns")});
     race->setFocus(Qt::TabFocusReason);
     race->selectAll();
     QTest::keyClicks(race, typed);
@@ -423,7 +423,7 @@ class WindowRandomTest : public QObject {
     QCOMPARE(race->text(), typed);
     QCOMPARE(WidgetMismatches(), QString());
 
-    PlayInStep({cindral::test::PickRace("Dog")});
+    PlayInStep({cindral::PickRace("Dog")});
     QCOMPARE(WidgetMismatches(), QString());
     Press(cindral::kUndoKey);
     QCOMPARE(race->text(), typed);

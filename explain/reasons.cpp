@@ -1,4 +1,6 @@
-#include "button_reasons.h"
+#include "reasons.h"
+
+#include "race_selection.h"
 
 namespace cindral {
 
@@ -7,23 +9,6 @@ namespace {
 std::string Said(Stat stat, const char* where) { return std::string(kStats[Index(stat)].name) + where; }
 
 }  // namespace
-
-ButtonRefusal RefusalOf(const Sheet& sheet, const StatButton& button) {
-  const Limit* found = RaceLimitFor(sheet, button.stat);
-  if (!found) return ButtonRefusal::NoRace;
-  const Limit& limit = *found;
-  // The limits hold for the value shown, a trait's change included.
-  const double value = sheet.Number(FieldOf(button.stat));
-  if (button.step > 0) {
-    if (value > limit.high) return ButtonRefusal::AboveMaximum;
-    if (value == limit.high) return ButtonRefusal::AtMaximum;
-    if (sheet.Number(Field::chpoint) <= 0) return ButtonRefusal::NoPoints;
-    return ButtonRefusal::None;
-  }
-  if (value < limit.low) return ButtonRefusal::BelowMinimum;
-  if (value == limit.low) return ButtonRefusal::AtMinimum;
-  return ButtonRefusal::None;
-}
 
 std::string ButtonReason(const Sheet& sheet, const StatButton& button) {
   switch (RefusalOf(sheet, button)) {
@@ -37,5 +22,23 @@ std::string ButtonReason(const Sheet& sheet, const StatButton& button) {
   }
   return {};
 }
+
+std::string BoxReason(const Sheet& sheet, Box box) {
+  switch (RefusalOf(sheet, box)) {
+    case BoxRefusal::None: break;
+    case BoxRefusal::NotForRace: return "Not available to a " + std::string(RowOf(*CurrentRace(sheet)).name);
+    case BoxRefusal::NoTraitsLeft: return kNoTraitsLeft;
+    case BoxRefusal::PickARace: return kPickARace;
+    case BoxRefusal::NoTagsLeft: return kNoTagsLeft;
+    case BoxRefusal::TaggedByHamFisted: return kTaggedByHamFisted;
+  }
+  return {};
+}
+
+std::string ForcedTagReason(const Sheet& sheet, Box box) {
+  return RefusalOf(sheet, box) == BoxRefusal::TaggedByHamFisted ? kTaggedByHamFisted : "";
+}
+
+std::string DisabledReason(const Sheet& sheet, Box box) { return sheet.Enabled(box) ? "" : BoxReason(sheet, box); }
 
 }  // namespace cindral

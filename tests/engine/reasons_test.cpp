@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "button_reasons.h"
 #include "player.h"
+#include "reasons.h"
 
 namespace cindral::test {
 namespace {

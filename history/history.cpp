@@ -3,8 +3,6 @@
 #include <bitset>
 #include <utility>
 
-#include "character_rebuild.h"
-
 namespace cindral {
 
 namespace {
@@ -21,7 +19,7 @@ std::size_t HeapBytes(const std::vector<T>& items) {
 
 }  // namespace
 
-History::History(Engine& engine) : engine_(engine), current_(Capture()) {}
+History::History(Engine& engine, Rebuild rebuild) : engine_(engine), rebuild_(rebuild), current_(Capture()) {}
 
 History::State History::Capture() const {
   const Sheet& sheet = engine_.sheet();
@@ -96,11 +94,11 @@ void History::Push(Step step) {
   done_ = steps_.size();
 }
 
-template <typename Action>
-Outcome History::Record(Action&& action, Typing typing) {
+template <typename Play>
+Outcome History::Record(Play&& play, Typing typing) {
   // Any other action ends a run of typing.
   if (run_ && run_->box != typing) run_.reset();
-  action();
+  play();
   State now = Capture();
   Outcome outcome = Changes(current_, now);
   if (typing == Typing::None) {
@@ -127,34 +125,29 @@ Outcome History::Record(Action&& action, Typing typing) {
   return outcome;
 }
 
-Outcome History::Click(std::string_view control) {
-  bool reacted = false;
-  Outcome outcome = Record([&] { reacted = engine_.Click(control); }, Typing::None);
-  outcome.reacted = reacted;
-  return outcome;
-}
-
-Outcome History::PickRace(std::string_view name) {
-  return Record([&] { engine_.PickRace(name); }, Typing::None);
-}
-
-Outcome History::TypeRace(std::string_view text) {
-  return Record([&] { engine_.TypeRace(text); }, Typing::Race);
-}
-
-Outcome History::TypeName(std::string_view text) {
-  return Record([&] { engine_.TypeName(text); }, Typing::Name);
+Outcome History::Act(const Action& action) {
+  switch (action.kind) {
+    case Action::Kind::Click: {
+      bool reacted = false;
+      Outcome outcome = Record([&] { reacted = engine_.Click(action.text); }, Typing::None);
+      outcome.reacted = reacted;
+      return outcome;
+    }
+    case Action::Kind::PickRace: return Record([&] { engine_.PickRace(action.text); }, Typing::None);
+    case Action::Kind::TypeRace: return Record([&] { engine_.TypeRace(action.text); }, Typing::Race);
+    case Action::Kind::TypeName: return Record([&] { engine_.TypeName(action.text); }, Typing::Name);
+    case Action::Kind::EndTyping: EndTyping(); return {};
+    case Action::Kind::CopyCharacter: return Record([&] { engine_.ShowCharacterCopied(); }, Typing::None);
+    case Action::Kind::PasteCharacter: return Record([&] { rebuild_(engine_, action.text); }, Typing::None);
+    case Action::Kind::Undo: return Undo();
+    case Action::Kind::Redo: return Redo();
+  }
+  Outcome nothing;
+  nothing.reacted = false;
+  return nothing;
 }
 
 void History::EndTyping() { run_.reset(); }
-
-Outcome History::ShowCharacterCopied() {
-  return Record([&] { engine_.ShowCharacterCopied(); }, Typing::None);
-}
-
-Outcome History::PasteCharacter(std::string_view text) {
-  return Record([&] { cindral::PasteCharacter(engine_, text); }, Typing::None);
-}
 
 Outcome History::Undo() {
   run_.reset();

@@ -363,7 +363,7 @@ std::string Pasted(const SharedCharacter& character) {
 
 }  // namespace
 
-bool PasteCharacter(Engine& engine, std::string_view text) {
+bool RebuildCharacter(Engine& engine, std::string_view text) {
   Sheet& sheet = engine.sheet();
   if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
     sheet.SetText(Field::info, "Nothing pasted: the clipboard holds no text.");

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "actions.h"
 #include "events.h"
 
 namespace cindral {
@@ -40,39 +41,36 @@ class History {
   // Beyond this many steps the oldest go.
   static constexpr std::size_t kStepsKept = 1000;
 
+  // Builds a pasted character's text on the engine, or leaves the engine as
+  // it was; returns whether it built one. The history keeps no text format
+  // of its own: whoever makes it hands it the character's rebuild.
+  using Rebuild = bool (*)(Engine& engine, std::string_view text);
+  // A history made without one builds nothing from a paste.
+  static bool NoRebuild(Engine&, std::string_view) { return false; }
+
   // Remembers the engine's sheet as it is now, the state the first undo
   // comes back to.
-  explicit History(Engine& engine);
+  explicit History(Engine& engine, Rebuild rebuild = &NoRebuild);
 
   History(const History&) = delete;
   History& operator=(const History&) = delete;
 
   Engine& engine() { return engine_; }
 
-  // The player's actions, run by the engine; each says what it changed,
-  // from the state just before it to the state just after it. A click that
-  // changed nothing but the panel (a caption, a refused "+") is no step.
-  Outcome Click(std::string_view control);
-  Outcome PickRace(std::string_view name);
+  // Runs one of the player's actions and says what it changed, from the
+  // state just before it to the state just after it:
+  // - a click that changed nothing but the panel (a caption, a refused
+  //   "+") is no step;
+  // - a run of typing in one box is one step, until the run ends (EndTyping:
+  //   the focus leaves the box) or another action comes; a key's outcome
+  //   lists what that key changed, not the whole run;
+  // - a copy of the character changes only the panel, so it is never a
+  //   step, but it ends a run of typing;
+  // - a paste is one step however much its rebuild plays, and a text that
+  //   builds nothing is none;
+  // - Undo and Redo take a step back or again, and list what that put back.
+  Outcome Act(const Action& action);
 
-  // Typing: a run of typing in one box is one step, until the run ends
-  // (the focus leaves the box) or another action comes. A key's outcome
-  // lists what that key changed, not the whole run.
-  Outcome TypeRace(std::string_view text);
-  Outcome TypeName(std::string_view text);
-  void EndTyping();
-
-  // The character has been copied out of the window: only the panel
-  // changes, so it is never a step, but it ends a run of typing.
-  Outcome ShowCharacterCopied();
-
-  // A character pasted in as text, rebuilt through the rules: the whole
-  // rebuild is one step, and a text that builds nothing is none.
-  Outcome PasteCharacter(std::string_view text);
-
-  // Takes a step back or again; the outcome lists what that put back.
-  Outcome Undo();
-  Outcome Redo();
   bool CanUndo() const { return done_ > 0; }
   bool CanRedo() const { return done_ < steps_.size(); }
 
@@ -140,8 +138,11 @@ class History {
     bool hasStep;  // the last step is the run's
   };
 
-  template <typename Action>
-  Outcome Record(Action&& action, Typing typing);
+  template <typename Play>
+  Outcome Record(Play&& play, Typing typing);
+  Outcome Undo();
+  Outcome Redo();
+  void EndTyping();
   State Capture() const;
   static Outcome Changes(const State& before, const State& after);
   // After an undo or a redo: takes the sheet it put back as the current
@@ -152,6 +153,7 @@ class History {
   void Push(Step step);
 
   Engine& engine_;
+  const Rebuild rebuild_;
   State current_;
   std::deque<Step> steps_;
   std::size_t done_ = 0;  // steps_[0, done_) are done, the rest can be redone

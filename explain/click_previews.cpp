@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "button_reasons.h"
-#include "disabled_reasons.h"
+#include "reasons.h"
 #include "stat_allocation.h"
 #include "value_breakdowns.h"
 
@@ -89,11 +88,7 @@ ClickPreview PreviewClick(const Engine& engine, const Control& control) {
 std::string Refusal(const Sheet& sheet, const Control& control) {
   switch (control.kind) {
     case ControlKind::StatButton: return ButtonReason(sheet, kStatButtons[control.index]);
-    case ControlKind::Box: {
-      const auto box = static_cast<Box>(control.index);
-      if (!sheet.Enabled(box)) return DisabledReason(sheet, box);
-      return ForcedTagReason(sheet, box);
-    }
+    case ControlKind::Box: return BoxReason(sheet, static_cast<Box>(control.index));
     case ControlKind::Caption: break;
   }
   return {};

@@ -18,6 +18,6 @@ namespace cindral {
 
 // Rebuilds on `engine` the character `text` describes, or leaves it as it
 // was; returns whether it was built.
-bool PasteCharacter(Engine& engine, std::string_view text);
+bool RebuildCharacter(Engine& engine, std::string_view text);
 
 }  // namespace cindral
