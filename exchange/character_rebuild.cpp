@@ -10,6 +10,7 @@
 #include "race_selection.h"
 #include "stat_allocation.h"
 #include "trait_availability.h"
+#include "words.h"
 
 namespace cindral {
 
@@ -163,10 +164,10 @@ class Planner {
     const Stats bought = Bought();
     const Stats shift = ShiftOf(character_.traits);
     long long spent = 0;
-    std::string raised;
+    std::vector<std::string> raised;
     for (std::size_t s = 0; s < kStatCount; ++s) {
       spent += bought[s] - row_.stats[s];
-      if (bought[s] > row_.stats[s]) raised += (raised.empty() ? "" : ", ") + Line(LineKind::Stat, s);
+      if (bought[s] > row_.stats[s]) raised.push_back(Line(LineKind::Stat, s));
       if (Helpers(s, bought[s])) continue;
       const Limit limit = kRaceLimits[static_cast<std::size_t>(race_)].limits[s];
       std::string why = RaceOwner() + " " + std::string(kStats[s].name) + " is " + std::to_string(limit.low) + " to " +
@@ -175,8 +176,8 @@ class Planner {
       return Fail(Line(LineKind::Stat, s), why);
     }
     if (spent > row_.charPoints) {
-      return Fail(raised, "the statistics need " + std::to_string(spent - row_.charPoints) +
-                              " more character points than a " + std::string(row_.name) + " has");
+      return Fail(Listed(raised), "the statistics need " + std::to_string(spent - row_.charPoints) +
+                                      " more character points than a " + std::string(row_.name) + " has");
     }
     return true;
   }
@@ -184,13 +185,11 @@ class Planner {
   // "Bruiser adds", "Bruiser and Gifted add": the final traits that move a
   // statistic.
   std::string TraitsShifting(std::size_t stat) const {
-    std::vector<std::string_view> names;
+    std::vector<std::string> names;
     for (const TraitShift& t : shifts_) {
-      if (Has(character_.traits, t.trait) && t.shift[stat] != 0) names.push_back(kTraits[Index(t.trait)].caption);
+      if (Has(character_.traits, t.trait) && t.shift[stat] != 0) names.emplace_back(kTraits[Index(t.trait)].caption);
     }
-    std::string text(names.front());
-    for (std::size_t i = 1; i < names.size(); ++i) (text += " and ") += names[i];
-    return text + (names.size() == 1 ? " adds" : " add");
+    return Listed(names, " and ") + (names.size() == 1 ? " adds" : " add");
   }
 
   std::vector<Skill> Tagged() const {
@@ -210,9 +209,9 @@ class Planner {
         3 + RaceAllows(race_, Trait::betasoft) + (RaceAllows(race_, Trait::hamfist) && Tags(Skill::Unarmed));
     const std::vector<Skill> tagged = Tagged();
     if (tagged.size() <= most) return true;
-    std::string line;
-    for (const Skill skill : tagged) line += (line.empty() ? "" : ", ") + std::string(kSkills[Index(skill)].caption);
-    return Fail(line + " (tagged)",
+    std::vector<std::string> captions;
+    for (const Skill skill : tagged) captions.emplace_back(kSkills[Index(skill)].caption);
+    return Fail(Listed(captions) + " (tagged)",
                 "a " + std::string(row_.name) + " tags at most " + std::string(kCounts[most]) + " skills");
   }
 
@@ -315,7 +314,7 @@ std::optional<std::string> Unbuilt(const SharedCharacter& character, const Engin
 std::string Compared(std::string_view value) {
   std::string compared;
   for (const char c : value) {
-    if (c != ' ' && c != '\t') compared += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (c != ' ' && c != '\t') compared += LowerCase(c);
   }
   if (compared.ends_with('%')) compared.pop_back();
   return compared;

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "race_selection.h"
+#include "words.h"
 
 #ifndef CINDRAL_VERSION
 #error "CINDRAL_VERSION, the project's version, comes from the build"
@@ -17,24 +18,12 @@ constexpr std::string_view kProgramName = "Cindral PnP Character Generator";
 constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kNone = "none";
 
-// The trait boxes stand in the window in the alphabetical order of their
-// captions.
-constexpr std::array<Trait, kTraitCount> kTraitsInWindowOrder = [] {
-  std::array<TraitInfo, kTraitCount> traits = kTraits;
-  std::sort(traits.begin(), traits.end(), [](const TraitInfo& a, const TraitInfo& b) { return a.caption < b.caption; });
-  std::array<Trait, kTraitCount> order{};
-  for (std::size_t t = 0; t < kTraitCount; ++t) order[t] = traits[t].trait;
-  return order;
-}();
-
-std::string TraitsInWindowOrder(const Sheet& sheet) {
-  std::string traits;
-  for (const Trait trait : kTraitsInWindowOrder) {
-    if (!Ticked(sheet, trait)) continue;
-    if (!traits.empty()) traits += ", ";
-    traits += kTraits[Index(trait)].caption;
+std::string TraitsAsShown(const Sheet& sheet) {
+  std::vector<std::string> traits;
+  for (const Trait trait : kTraitsAsShown) {
+    if (Ticked(sheet, trait)) traits.emplace_back(kTraits[Index(trait)].caption);
   }
-  return traits.empty() ? std::string(kNone) : traits;
+  return traits.empty() ? std::string(kNone) : Listed(traits);
 }
 
 // The notes as shown, without the blank each of their pieces ends with.
@@ -135,7 +124,7 @@ std::string Folded(std::string_view text) {
     }
     if (blank) folded += ' ';
     blank = false;
-    folded += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    folded += LowerCase(c);
   }
   return folded;
 }
@@ -342,7 +331,7 @@ CharacterSummary Summarize(const Engine& engine) {
         break;
       case LineKind::Stat: out.value = EscapedText(sheet.Text(kStats[line.index].field)); break;
       case LineKind::CharPoints: out.value = EscapedText(sheet.Text(Field::chpoint)); break;
-      case LineKind::Traits: out.value = TraitsInWindowOrder(sheet); break;
+      case LineKind::Traits: out.value = TraitsAsShown(sheet); break;
       case LineKind::Skill:
         out.value = EscapedText(sheet.Text(kSkills[line.index].value));
         out.mark = SkillMark(sheet, kSkills[line.index].skill);
@@ -419,15 +408,7 @@ Reading ReadSummary(std::string_view text) { return Reader().Read(text); }
 
 std::string QuotedLine(std::string_view line) {
   constexpr std::size_t kLongest = 60;
-  const std::string escaped = EscapedText(line.substr(0, 4 * kLongest));
-  // Cut at a character's first byte, never inside one.
-  std::size_t end = 0, characters = 0;
-  while (end < escaped.size() && characters < kLongest) {
-    ++end;
-    while (end < escaped.size() && (static_cast<unsigned char>(escaped[end]) & 0xC0) == 0x80) ++end;
-    ++characters;
-  }
-  return end < escaped.size() || line.size() > 4 * kLongest ? escaped.substr(0, end) + "\u2026" : escaped;
+  return Shortened(EscapedText(line), kLongest);
 }
 
 }  // namespace cindral

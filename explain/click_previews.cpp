@@ -5,6 +5,7 @@
 #include "reasons.h"
 #include "stat_allocation.h"
 #include "value_breakdowns.h"
+#include "words.h"
 
 namespace cindral {
 
@@ -24,15 +25,6 @@ constexpr std::array<Field, kNumberFieldCount> kNumberFields = [] {
   for (const SkillInfo& s : kSkills) fields[n++] = s.value;
   fields[n++] = Field::tags;
   return fields;
-}();
-
-// The boxes as the window stands them: the traits, then the skills' tags.
-constexpr std::array<Box, kBoxCount> kBoxesShown = [] {
-  std::array<Box, kBoxCount> boxes{};
-  std::size_t n = 0;
-  for (const TraitInfo& t : kTraits) boxes[n++] = t.box;
-  for (const SkillInfo& s : kSkills) boxes[n++] = s.box;
-  return boxes;
 }();
 
 std::string_view BoxCaption(Box box) {
@@ -74,7 +66,7 @@ ClickPreview PreviewClick(const Engine& engine, const Control& control) {
       preview.fields.push_back({field, before.Text(field), after.Text(field)});
   }
   const bool boxClicked = control.kind == ControlKind::Box;
-  for (const Box box : kBoxesShown) {
+  for (const Box box : kBoxesAsShown) {
     const bool clicked = boxClicked && static_cast<Box>(control.index) == box;
     if (!clicked && before.State(box) != after.State(box)) {
       (after.State(box) == 1 ? preview.ticked : preview.unticked).push_back(box);

@@ -8,13 +8,13 @@
 #include "stat_allocation.h"
 #include "trait_availability.h"
 #include "value_breakdowns.h"
+#include "words.h"
 
 namespace cindral {
 
 namespace {
 
 constexpr const char* kAfresh = "Picking a race starts the character afresh; Ctrl+Z brings the old one back.";
-constexpr const char* kNextRecomputation = "the next recomputation (a \"+\", \"−\" or most trait clicks)";
 
 std::string Name(Race race) { return std::string(RowOf(race).name); }
 
@@ -138,12 +138,9 @@ std::string StatFacts(const Engine& engine, Stat stat) {
   if (const Limit* limit = RaceLimitFor(sheet, stat)) {
     std::string race = Name(*CurrentRace(sheet)) + "'s";
     if (!engine.RaceTextIsPicked()) race += " (the race text, typed)";
-    const std::string limits = " (limits " + LimitText(*limit) + ").";
-    if (value > limit->high) text += ", above " + race + " maximum" + limits;
-    else if (value == limit->high) text += ", at " + race + " maximum" + limits;
-    else if (value < limit->low) text += ", below " + race + " minimum" + limits;
-    else if (value == limit->low) text += ", at " + race + " minimum" + limits;
-    else text += ", within " + race + " limits " + LimitText(*limit) + ".";
+    const Standing standing = StandingOf(value, *limit);
+    text += ", " + StandingWords(standing, race);
+    text += standing == Standing::Within ? " " + LimitText(*limit) + "." : " (limits " + LimitText(*limit) + ").";
   } else {
     text += ". The race text names no race: \"+\" and \"−\" do nothing until a race is picked from the list.";
   }

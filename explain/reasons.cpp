@@ -1,12 +1,16 @@
 #include "reasons.h"
 
 #include "race_selection.h"
+#include "words.h"
 
 namespace cindral {
 
 namespace {
 
-std::string Said(Stat stat, const char* where) { return std::string(kStats[Index(stat)].name) + where; }
+// "Strength is at the race's maximum".
+std::string Said(Stat stat, Standing standing) {
+  return std::string(kStats[Index(stat)].name) + " is " + StandingWords(standing, "the race's");
+}
 
 }  // namespace
 
@@ -14,11 +18,11 @@ std::string ButtonReason(const Sheet& sheet, const StatButton& button) {
   switch (RefusalOf(sheet, button)) {
     case ButtonRefusal::None: break;
     case ButtonRefusal::NoRace: return kNoRaceForStats;
-    case ButtonRefusal::AboveMaximum: return Said(button.stat, " is above the race's maximum");
-    case ButtonRefusal::AtMaximum: return Said(button.stat, " is at the race's maximum");
+    case ButtonRefusal::AboveMaximum: return Said(button.stat, Standing::AboveMaximum);
+    case ButtonRefusal::AtMaximum: return Said(button.stat, Standing::AtMaximum);
     case ButtonRefusal::NoPoints: return kNoCharacterPoints;
-    case ButtonRefusal::BelowMinimum: return Said(button.stat, " is below the race's minimum");
-    case ButtonRefusal::AtMinimum: return Said(button.stat, " is at the race's minimum");
+    case ButtonRefusal::BelowMinimum: return Said(button.stat, Standing::BelowMinimum);
+    case ButtonRefusal::AtMinimum: return Said(button.stat, Standing::AtMinimum);
   }
   return {};
 }

@@ -15,7 +15,7 @@ namespace cindral {
 namespace {
 
 // A long typed race text is quoted this far, then cut.
-constexpr std::size_t kQuotedBytes = 40;
+constexpr std::size_t kQuotedCharacters = 40;
 
 std::string_view StatCaption(Stat stat) { return kStats[Index(stat)].caption; }
 
@@ -138,26 +138,7 @@ std::string_view FieldCaption(Field field) {
 }
 
 std::string QuotedRaceText(const Sheet& sheet) {
-  const std::string& text = sheet.Text(Field::race);
-  std::string quoted = "\"";
-  if (text.size() <= kQuotedBytes) {
-    quoted += text;
-  } else {
-    std::size_t cut = kQuotedBytes;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
-    quoted.append(text, 0, cut).append("…");
-  }
-  return quoted + '"';
-}
-
-std::string NumberText(double amount) {
-  const std::string text = TextFromNumber(std::fabs(amount));
-  return amount < 0 ? "−" + text : text;
-}
-
-std::string Signed(double amount) {
-  if (amount == 0) return "0";
-  return (amount > 0 ? "+" : "−") + TextFromNumber(std::fabs(amount));
+  return '"' + Shortened(sheet.Text(Field::race), kQuotedCharacters) + '"';
 }
 
 std::string TermText(const Term& term) {
@@ -184,15 +165,9 @@ std::string Breakdown(const Engine& engine, Field field) {
   const Terms next = SecondaryTerms(sheet, field, CurrentRace(sheet));
   if (Total(next) != Total(shown)) {
     const std::string suffix = sheet.Text(field).ends_with('%') ? "%" : "";
-    text += "\nThe race text now reads " + QuotedRaceText(sheet) + ": the next recomputation (a \"+\", \"−\" or most " +
-            "trait clicks) makes it " + TextFromNumber(Total(next)) + suffix + " = " + Sum(next) + ".";
+    text += "\nThe race text now reads " + QuotedRaceText(sheet) + ": " + std::string(kNextRecomputation) +
+            " makes it " + TextFromNumber(Total(next)) + suffix + " = " + Sum(next) + ".";
   }
-  return text;
-}
-
-std::string Listed(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
   return text;
 }
 

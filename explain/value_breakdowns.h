@@ -14,6 +14,7 @@
 
 #include "sheet.h"
 #include "value_terms.h"
+#include "words.h"
 
 namespace cindral {
 
@@ -36,17 +37,7 @@ std::string_view FieldCaption(Field field);
 // A term as a breakdown writes it, without its sign: "10 (2 × EN 5)".
 std::string TermText(const Term& term);
 
-// A whole number with its sign, as the explanations write a change:
-// "+5", "−2", "0".
-std::string Signed(double amount);
-
 // The race text in quotes, cut short when it is long.
 std::string QuotedRaceText(const Sheet& sheet);
-
-// A number as the explanations write it: "5", "−1" with a real minus.
-std::string NumberText(double amount);
-
-// Items one after another, as the explanations list them: "a, b, c".
-std::string Listed(const std::vector<std::string>& items);
 
 }  // namespace cindral

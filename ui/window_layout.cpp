@@ -115,6 +115,14 @@ constexpr bool EachTraitOnce() {
 }
 static_assert(EachTraitOnce(), "every trait box stands in the window once");
 
+constexpr bool TraitsStandAsTheSheetListsThem() {
+  for (std::size_t t = 0; t < kTraitCount; ++t) {
+    if (kTraitRows[t].trait != kTraitsAsShown[t]) return false;
+  }
+  return true;
+}
+static_assert(TraitsStandAsTheSheetListsThem(), "the trait boxes stand in the order the sheet shows them in");
+
 // Only ever asked while the tables below are built: a field that is no
 // counter ends the build there.
 constexpr const CaptionedField& CounterOf(Field field) {
