@@ -66,14 +66,17 @@ ClickPreview PreviewClick(const Engine& engine, const Control& control) {
       preview.fields.push_back({field, before.Text(field), after.Text(field)});
   }
   const bool boxClicked = control.kind == ControlKind::Box;
-  for (const Box box : kBoxesAsShown) {
+  const auto compare = [&](Box box) {
     const bool clicked = boxClicked && static_cast<Box>(control.index) == box;
     if (!clicked && before.State(box) != after.State(box)) {
       (after.State(box) == 1 ? preview.ticked : preview.unticked).push_back(box);
     }
     if (before.Enabled(box) != after.Enabled(box))
       (after.Enabled(box) ? preview.opened : preview.closed).push_back(box);
-  }
+  };
+  // The boxes in trait order, then the tags in skill order.
+  for (const TraitInfo& t : kTraits) compare(t.box);
+  for (const SkillInfo& s : kSkills) compare(s.box);
   return preview;
 }
 

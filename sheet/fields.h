@@ -263,24 +263,15 @@ constexpr bool BoxesFollowTheLists() {
 }
 static_assert(BoxesFollowTheLists(), "the tag boxes come first, in skill order, then the traits in trait order");
 
-// The boxes as the window stands them: the trait boxes in the alphabetical
-// order of their captions, then the tag boxes in skill order. The window
-// lays them out so (checked where it does), and whatever lists boxes as the
-// player sees them (a click's preview, the character's copy) walks them so.
+// The trait boxes as the window stands them: in the alphabetical order of
+// their captions. The window lays them out so (checked where it does), and
+// the character's copy lists the ticked traits so.
 inline constexpr std::array<Trait, kTraitCount> kTraitsAsShown = [] {
   std::array<TraitInfo, kTraitCount> traits = kTraits;
   std::sort(traits.begin(), traits.end(), [](const TraitInfo& a, const TraitInfo& b) { return a.caption < b.caption; });
   std::array<Trait, kTraitCount> order{};
   for (std::size_t t = 0; t < kTraitCount; ++t) order[t] = traits[t].trait;
   return order;
-}();
-
-inline constexpr std::array<Box, kBoxCount> kBoxesAsShown = [] {
-  std::array<Box, kBoxCount> boxes{};
-  std::size_t n = 0;
-  for (const Trait trait : kTraitsAsShown) boxes[n++] = TraitBox(trait);
-  for (const SkillInfo& s : kSkills) boxes[n++] = s.box;
-  return boxes;
 }();
 
 // Whether a table indexed by a key holds one row for each key, in key
