@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Plants each fault of scripts/mutants.faults, one at a time, in a scratch
-# copy of the last commit, builds the engine suite there and runs it (the
-# rules' help texts are checked by that suite too), and prints
-# for every fault the tests that caught it; at the end the faults that no
-# test caught. Exits with status 1 if any fault survived. An extra run, not
-# part of the test command; about ten minutes on two cores.
+# copy of the last commit, builds there the tests that can catch a fault in
+# that file's library and runs them, and prints for every fault the tests
+# that caught it; at the end the faults that no test caught. A fault in the
+# Qt-free libraries (sheet/, rules/, explain/, exchange/, history/) runs the
+# engine suite and the seeded random sequences (at a fifth of their usual
+# length); a fault in the window (ui/) runs the window tests, offscreen.
+# Exits with status 1 if any fault survived. An extra run, not part of the
+# test command; about forty minutes on two cores.
 #
 # scripts/mutants.sh [--check] [NAME...]
 #   --check  only check that every fault's text stands exactly once in its file
@@ -54,42 +57,76 @@ if [ "$check_only" = yes ]; then
 fi
 
 bash scripts/deps.sh
+export QT_QPA_PLATFORM=offscreen
+export CINDRAL_RANDOM_SEQUENCES=50
 build=$scratch/build
-cmake -S "$scratch" -B "$build" -DCINDRAL_WINDOW=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$build" -j"$(nproc)" --target engine_tests >/dev/null
-"$build/engine_tests" --gtest_brief=1 >/dev/null || { echo "the engine suite fails before any fault is planted" >&2; exit 2; }
-echo "${#names[@]} faults, each planted alone; the engine suite runs after each"
+engine_targets=(engine_tests random_sequence_tests)
+mapfile -t window_targets < <(sed -n 's/^cindral_window_test(\([a-z_]*\) .*/\1/p' "$scratch/tests/window/CMakeLists.txt")
+
+cmake -S "$scratch" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)" --target "${engine_targets[@]}" "${window_targets[@]}" >/dev/null
+
+# The tests of a library that failed, one name a line: the engine suite's
+# and the random sequences' by their GoogleTest names, the window tests' as
+# program::function.
+engine_failures() {
+  for program in "${engine_targets[@]}"; do
+    "$build/$program" --gtest_brief=1 2>&1 | sed -n 's/^\[  FAILED  \] \([^ ,]*\).*/\1/p' | grep -v '^[0-9]* tests\?$' || true
+  done
+}
+window_failures() {
+  for program in "${window_targets[@]}"; do
+    (cd "$build" && timeout 300 "./$program" 2>&1) | sed -n "s/^FAIL!  : [A-Za-z]*::\([A-Za-z0-9_]*\)(.*/$program::\1/p" || true
+  done
+}
+
+suite_of() { case $1 in ui/*) echo window ;; *) echo engine ;; esac; }
+
+for suite in engine window; do
+  if [ -n "$(${suite}_failures)" ]; then
+    echo "the $suite tests fail before any fault is planted" >&2
+    exit 2
+  fi
+done
+echo "${#names[@]} faults, each planted alone; the tests of its library run after each"
 echo
 
 survived=()
+declare -A caught_in=([engine]=0 [window]=0 [build]=0)
 for i in "${!names[@]}"; do
   file=$scratch/${files[i]}
+  suite=$(suite_of "${files[i]}")
   cp "$file" "$scratch/original"
   if ! plant "$file" "${olds[i]}" "${news[i]}" 2>"$scratch/why"; then
     echo "${names[i]}: cannot be planted: the text replaced $(cat "$scratch/why")" >&2
     exit 2
   fi
-  if ! cmake --build "$build" -j"$(nproc)" --target engine_tests >"$scratch/build.log" 2>&1; then
+  if [ "$suite" = window ]; then targets=("${window_targets[@]}"); else targets=("${engine_targets[@]}"); fi
+  if ! cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >"$scratch/build.log" 2>&1; then
     caught=build
     grep -m3 -E "error" "$scratch/build.log" >&2 || true
   else
-    caught=$("$build/engine_tests" --gtest_brief=1 2>&1 | sed -n 's/^\[  FAILED  \] \([^ ,]*\).*/\1/p' | sort -u |
-      grep -v '^[0-9]* tests\?$' | paste -sd ' ' -) || true
+    caught=$(${suite}_failures | sort -u | paste -sd ' ' -)
   fi
   cp "$scratch/original" "$file"
   touch "$file"
   if [ -z "$caught" ]; then
     survived+=("${names[i]}")
-    printf '%-30s SURVIVED   %s\n' "${names[i]}" "${whats[i]}"
+    printf '%-30s %-7s SURVIVED   %s\n' "${names[i]}" "$suite" "${whats[i]}"
   elif [ "$caught" = build ]; then
-    printf '%-30s caught by the build (a check at compile time)\n' "${names[i]}"
+    caught_in[build]=$((caught_in[build] + 1))
+    printf '%-30s %-7s caught by the build (a check at compile time)\n' "${names[i]}" "$suite"
   else
+    caught_in[$suite]=$((caught_in[$suite] + 1))
     count=$(wc -w <<<"$caught")
-    printf '%-30s caught by %3d: %s\n' "${names[i]}" "$count" "$(cut -c1-200 <<<"$caught")"
+    printf '%-30s %-7s caught by %3d: %s\n' "${names[i]}" "$suite" "$count" "$(cut -c1-200 <<<"$caught")"
   fi
 done
 
 echo
+echo "by library:"
+for i in "${!names[@]}"; do echo "${files[i]%%/*}"; done | sort | uniq -c | sed 's/^/  /'
+echo "caught by the engine suite and the random sequences: ${caught_in[engine]}, by the window tests: ${caught_in[window]}, by the build: ${caught_in[build]}"
 if [ ${#survived[@]} -eq 0 ]; then
   echo "every one of the ${#names[@]} faults was caught"
 else

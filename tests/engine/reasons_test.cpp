@@ -121,5 +121,48 @@ TEST(ButtonReasons, AReasonIsGivenExactlyWhenAPressIsRefused) {
   }
 }
 
+// Why a tick box cannot be ticked: each kind of closed box, and the Unarmed
+// tag that Ham Fisted holds, open or closed.
+struct BoxCase {
+  const char* what;
+  const char* race;
+  const char* clicks;  // boxes clicked in turn, space-separated
+  const char* typed;   // the race text typed after them, or nothing
+  const char* box;
+  const char* reason;
+};
+
+// clang-format off
+const BoxCase kBoxCases[] = {
+    {"a trait the race rules out",          "Robot",        "",                               nullptr, "fastmet",   "Not available to a Robot"},
+    {"a trait the typed race rules out",    "Human",        "",                               "Robot", "sexappeal", ""},
+    {"no trait left",                       "Human",        "bruiser finesse",                nullptr, "kamikaze",  "No traits left: untick one to choose another"},
+    {"the race's refusal before the count", "Human",        "bruiser finesse",                nullptr, "vatskin",   "Not available to a Human"},
+    {"closed for the race picked last",     "Robot",        "",                               "Human", "fastmet",   "Not available: pick a race from the list"},
+    {"no tag left",                         "Human",        "sneak steal traps",              nullptr, "doctor",    "No tags left: untick a skill to tag another"},
+    {"an open tag box",                     "Human",        "sneak steal",                    nullptr, "doctor",    ""},
+    {"Unarmed held by Ham Fisted, open",    "Super-Mutant", "hamfist",                        nullptr, "unarmed",   "Tagged by Ham Fisted"},
+    {"Unarmed held by Ham Fisted, closed",  "Super-Mutant", "sneak steal hamfist",            nullptr, "unarmed",   "Tagged by Ham Fisted"},
+    {"another tag box beside Ham Fisted",   "Super-Mutant", "sneak steal hamfist",            nullptr, "doctor",    "No tags left: untick a skill to tag another"},
+};
+// clang-format on
+
+TEST(BoxReasons, EachKindOfClosedBoxSaysWhy) {
+  for (const BoxCase& c : kBoxCases) {
+    Player player(c.race);
+    std::string clicks = c.clicks;
+    for (std::size_t at = 0; at < clicks.size();) {
+      const std::size_t end = std::min(clicks.find(' ', at), clicks.size());
+      if (end > at) player.Click(clicks.substr(at, end - at));
+      at = end + 1;
+    }
+    if (c.typed) player.Type(c.typed);
+    const Box box = *FindBox(c.box);
+    EXPECT_EQ(BoxReason(player.sheet(), box), c.reason) << c.what;
+    // A closed box says the same; an open one says nothing.
+    EXPECT_EQ(DisabledReason(player.sheet(), box), player.Enabled(c.box) ? "" : c.reason) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace cindral::test
