@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kAfresh = "Picking a race starts the character afresh; Ctrl+Z brings the old one back.";
 constexpr const char* kNextRecomputation = "the next recomputation (a \"+\", \"−\" or most trait clicks)";
 
-std::string Name(Race race) { return std::string(RowOf(race).name); }
+std::string Name(Race race) { return std::string(NameOf(race)); }
 
 std::string LimitText(const Limit& limit) {
   if (limit.low == limit.high) return std::to_string(limit.low) + " only";
@@ -113,7 +113,7 @@ std::string TypedRaceFacts(const Engine& engine) {
 
 std::string RaceFacts(Race race) {
   const RaceRow& row = RowOf(race);
-  const RaceLimits& limits = kRaceLimits[static_cast<std::size_t>(race)];
+  const RaceLimits& limits = kRaceLimits[Index(race)];
   std::vector<std::string> starts, bounds;
   for (const StatInfo& s : kStats) {
     starts.push_back(std::string(s.caption) + " " + std::to_string(row.stats[Index(s.stat)]));

@@ -21,7 +21,7 @@ std::string_view StatCaption(Stat stat) { return kStats[Index(stat)].caption; }
 
 std::string StatWithValue(Stat stat, double value) { return std::string(StatCaption(stat)) + " " + NumberText(value); }
 
-std::string RaceName(std::optional<Race> race) { return race ? std::string(RowOf(*race).name) : std::string(); }
+std::string RaceName(std::optional<Race> race) { return race ? std::string(NameOf(*race)) : std::string(); }
 
 // What produced a term, in the words inside its parentheses.
 std::string Source(const Term& t) {

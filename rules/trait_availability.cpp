@@ -6,26 +6,11 @@ namespace cindral {
 
 namespace {
 
-// The race's trait list. Deathclaw, Gray Deathclaw and Dog share a column.
-enum Column : std::uint8_t { Hu, Gh, SM, HM, DD, Ro, kColumnCount };
-
-constexpr Column ColumnOf(Race race) {
-  switch (race) {
-    case Race::Human: return Hu;
-    case Race::Ghoul: return Gh;
-    case Race::SuperMutant: return SM;
-    case Race::HalfMutant: return HM;
-    case Race::Deathclaw:
-    case Race::GrayDeathclaw:
-    case Race::Dog: return DD;
-    case Race::Robot: return Ro;
-  }
-  return Hu;
-}
-
+// Which races may pick a trait, one column for each list of the trait
+// table (each race's column is the race's own, in fields.h).
 struct RaceTraits {
   Trait trait;
-  std::array<bool, kColumnCount> allowed;
+  std::array<bool, kTraitColumnCount> allowed;  // by TraitColumn
 };
 
 constexpr bool Y = true;
@@ -70,12 +55,13 @@ static_assert(InKeyOrder(kRaceTraits, [](const RaceTraits& r) { return r.trait; 
 
 }  // namespace
 
-bool RaceAllows(Race race, Trait trait) { return kRaceTraits[Index(trait)].allowed[ColumnOf(race)]; }
+bool RaceAllows(Race race, Trait trait) { return kRaceTraits[Index(trait)].allowed[Index(TraitColumnOf(race))]; }
 
 void EnableRaceTraits(Sheet& sheet) {
   const auto race = CurrentRace(sheet);
   if (!race) return;
-  for (const RaceTraits& row : kRaceTraits) sheet.SetEnabled(TraitBox(row.trait), row.allowed[ColumnOf(*race)]);
+  const std::size_t column = Index(TraitColumnOf(*race));
+  for (const RaceTraits& row : kRaceTraits) sheet.SetEnabled(TraitBox(row.trait), row.allowed[column]);
 }
 
 void ClearTraits(Sheet& sheet) {
