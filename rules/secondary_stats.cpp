@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "extra_notes.h"
 #include "number_text.h"
@@ -275,14 +276,37 @@ void Compute(Values& values, const Sheet& sheet, std::optional<Race> race) {
   }
 }
 
+// Whether the race makes every value the recomputation writes as `values`
+// holds it.
+bool MakesTheSame(const Sheet& sheet, std::optional<Race> race, const Values& values) {
+  Values other;
+  Compute(other, sheet, race);
+  const auto same = [&](Field field) { return other[field] == values[field]; };
+  return std::ranges::all_of(kPlainFields, same) && std::ranges::all_of(kPercentFields, same);
+}
+
 }  // namespace
 
 void UpdateSecondaryStats(Sheet& sheet) {
+  const std::optional<Race> race = CurrentRace(sheet);
   Values values;
-  Compute(values, sheet, CurrentRace(sheet));
+  Compute(values, sheet, race);
 
-  for (const Field field : kPlainFields) sheet.SetNumber(field, values[field]);
-  for (const Field field : kPercentFields) sheet.SetText(field, TextFromNumber(values[field]) + "%");
+  bool changed = false;
+  const auto write = [&](Field field, const std::string& text) {
+    changed = changed || sheet.Text(field) != text;
+    sheet.SetText(field, text);
+  };
+  for (const Field field : kPlainFields) write(field, TextFromNumber(values[field]));
+  for (const Field field : kPercentFields) write(field, TextFromNumber(values[field]) + "%");
+  // The values shown and the race noted with them change together: a run
+  // that changes no value leaves the race noted while that race makes every
+  // value as well (Gray Deathclaw typed over Deathclaw, then a refused "+").
+  RacesRead read = sheet.LastRacesRead();
+  if (read.secondaryStats != race && (changed || !MakesTheSame(sheet, read.secondaryStats, values))) {
+    read.secondaryStats = race;
+    sheet.SetLastRacesRead(read);
+  }
 
   // The skills read the statistics this run has settled, and the notes
   // come last so that they follow any tag the skills took.

@@ -1,6 +1,7 @@
 #include "trait_availability.h"
 
 #include <array>
+#include <optional>
 
 namespace cindral {
 
@@ -53,15 +54,26 @@ constexpr std::array<RaceTraits, kTraitCount> kRaceTraits = {{
 static_assert(InKeyOrder(kRaceTraits, [](const RaceTraits& r) { return r.trait; }),
               "the race trait table is walked in trait order");
 
+// The list the trait boxes are open by from now on; none once they are
+// closed for want of traits left.
+void NoteTraitBoxes(Sheet& sheet, std::optional<TraitColumn> column) {
+  RacesRead read = sheet.LastRacesRead();
+  read.traitBoxes = column;
+  sheet.SetLastRacesRead(read);
+}
+
 }  // namespace
 
-bool RaceAllows(Race race, Trait trait) { return kRaceTraits[Index(trait)].allowed[Index(TraitColumnOf(race))]; }
+bool ListAllows(TraitColumn list, Trait trait) { return kRaceTraits[Index(trait)].allowed[Index(list)]; }
+
+bool RaceAllows(Race race, Trait trait) { return ListAllows(TraitColumnOf(race), trait); }
 
 void EnableRaceTraits(Sheet& sheet) {
   const auto race = CurrentRace(sheet);
   if (!race) return;
-  const std::size_t column = Index(TraitColumnOf(*race));
-  for (const RaceTraits& row : kRaceTraits) sheet.SetEnabled(TraitBox(row.trait), row.allowed[column]);
+  const TraitColumn column = TraitColumnOf(*race);
+  for (const RaceTraits& row : kRaceTraits) sheet.SetEnabled(TraitBox(row.trait), row.allowed[Index(column)]);
+  NoteTraitBoxes(sheet, column);
 }
 
 void ClearTraits(Sheet& sheet) {
@@ -79,6 +91,7 @@ void UpdateTraitBoxes(Sheet& sheet) {
     const Box box = TraitBox(row.trait);
     if (sheet.State(box) == 0) sheet.SetEnabled(box, false);
   }
+  NoteTraitBoxes(sheet, std::nullopt);
 }
 
 void CountTrait(Sheet& sheet, Trait trait) {
