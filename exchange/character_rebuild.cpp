@@ -101,15 +101,15 @@ class Planner {
     return false;
   }
 
-  std::string RaceOwner() const { return "a " + std::string(row_.name) + "'s"; }
+  std::string RaceOwner() const { return "a " + std::string(NameOf(race_)) + "'s"; }
 
   bool TraitsAllowed() {
     const std::vector<Trait>& traits = character_.traits;
     if (traits.size() > 2) return Fail(Line(LineKind::Traits), "a character takes at most two traits");
     for (const Trait trait : traits) {
       if (!RaceAllows(race_, trait)) {
-        return Fail(Line(LineKind::Traits),
-                    std::string(kTraits[Index(trait)].caption) + " is not available to a " + std::string(row_.name));
+        return Fail(Line(LineKind::Traits), std::string(kTraits[Index(trait)].caption) + " is not available to a " +
+                                                std::string(NameOf(race_)));
       }
     }
     return true;
@@ -139,7 +139,7 @@ class Planner {
   // moves. None if no trait the race allows, alone or in a pair, lets the
   // presses get there.
   std::optional<std::vector<Trait>> Helpers(std::size_t stat, long long target) const {
-    const Limit limit = kRaceLimits[static_cast<std::size_t>(race_)].limits[stat];
+    const Limit limit = kRaceLimits[Index(race_)].limits[stat];
     const long long start = row_.stats[stat];
     const auto lets = [&](long long shift) {
       // A "-" needs the value shown above the low limit until the last
@@ -169,7 +169,7 @@ class Planner {
       spent += bought[s] - row_.stats[s];
       if (bought[s] > row_.stats[s]) raised.push_back(Line(LineKind::Stat, s));
       if (Helpers(s, bought[s])) continue;
-      const Limit limit = kRaceLimits[static_cast<std::size_t>(race_)].limits[s];
+      const Limit limit = kRaceLimits[Index(race_)].limits[s];
       std::string why = RaceOwner() + " " + std::string(kStats[s].name) + " is " + std::to_string(limit.low) + " to " +
                         std::to_string(limit.high);
       if (shift[s] != 0) why += ", and " + TraitsShifting(s) + " " + std::to_string(shift[s]);
@@ -177,7 +177,7 @@ class Planner {
     }
     if (spent > row_.charPoints) {
       return Fail(Listed(raised), "the statistics need " + std::to_string(spent - row_.charPoints) +
-                                      " more character points than a " + std::string(row_.name) + " has");
+                                      " more character points than a " + std::string(NameOf(race_)) + " has");
     }
     return true;
   }
@@ -212,7 +212,7 @@ class Planner {
     std::vector<std::string> captions;
     for (const Skill skill : tagged) captions.emplace_back(kSkills[Index(skill)].caption);
     return Fail(Listed(captions) + " (tagged)",
-                "a " + std::string(row_.name) + " tags at most " + std::string(kCounts[most]) + " skills");
+                "a " + std::string(NameOf(race_)) + " tags at most " + std::string(kCounts[most]) + " skills");
   }
 
   void Click(Box box) { build_.clicks.push_back(NameOf(box)); }

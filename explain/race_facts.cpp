@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kAfresh = "Picking a race starts the character afresh; Ctrl+Z brings the old one back.";
 
-std::string Name(Race race) { return std::string(RowOf(race).name); }
+std::string Name(Race race) { return std::string(NameOf(race)); }
 
 std::string LimitText(const Limit& limit) {
   if (limit.low == limit.high) return std::to_string(limit.low) + " only";
@@ -57,11 +57,14 @@ std::string RaceValues(Race race) {
 }
 
 // Whether every unticked trait box is open exactly where the race's list
-// opens it (ticked boxes keep whatever flag they had).
-bool TraitBoxesFollow(const Sheet& sheet, std::optional<Race> race) {
-  if (!race || sheet.Number(Field::traits) == 0) return false;
+// opens it (ticked boxes keep whatever flag they had): the boxes are open
+// by the list the last update of the boxes noted, which may differ from
+// the race's in ticked traits alone.
+bool TraitBoxesFollow(const Engine& engine, std::optional<Race> race) {
+  const std::optional<TraitColumn> list = engine.LastRacesRead().traitBoxes;
+  if (!race || !list) return false;
   for (const TraitInfo& t : kTraits) {
-    if (!Ticked(sheet, t.trait) && sheet.Enabled(t.box) != RaceAllows(*race, t.trait)) return false;
+    if (!Ticked(engine.sheet(), t.trait) && ListAllows(*list, t.trait) != RaceAllows(*race, t.trait)) return false;
   }
   return true;
 }
@@ -97,13 +100,13 @@ std::string TypedRaceFacts(const Engine& engine) {
     text += NextRecomputation(sheet, Name(*typed));
   }
   text += "\nPerk Rate and Gas Res. stay as picking " + pickedName + " set them.\n";
-  if (typed && TraitBoxesFollow(sheet, typed)) {
+  if (typed && TraitBoxesFollow(engine, typed)) {
     text += "The trait boxes follow " + Name(*typed) + "'s list.";
   } else if (typed) {
-    text += TraitBoxesFollow(sheet, picked) ? "The trait boxes still follow " + pickedName + "; a" : "A";
+    text += TraitBoxesFollow(engine, picked) ? "The trait boxes still follow " + pickedName + "; a" : "A";
     text += " trait click sets them by " + Name(*typed) + "'s list.";
   } else {
-    text += TraitBoxesFollow(sheet, picked) ? "The trait boxes still follow " + pickedName + "; a" : "A";
+    text += TraitBoxesFollow(engine, picked) ? "The trait boxes still follow " + pickedName + "; a" : "A";
     text += " trait click can close them but not reopen them until a race is picked.";
   }
   return text + "\nPick a race from the list to apply it fully. " + kAfresh;
@@ -113,7 +116,7 @@ std::string TypedRaceFacts(const Engine& engine) {
 
 std::string RaceFacts(Race race) {
   const RaceRow& row = RowOf(race);
-  const RaceLimits& limits = kRaceLimits[static_cast<std::size_t>(race)];
+  const RaceLimits& limits = kRaceLimits[Index(race)];
   std::vector<std::string> starts, bounds;
   for (const StatInfo& s : kStats) {
     starts.push_back(std::string(s.caption) + " " + std::to_string(row.stats[Index(s.stat)]));
@@ -155,7 +158,8 @@ std::string StatFacts(const Engine& engine, Stat stat) {
     }
   };
   for (const CaptionedField& f : kSecondaryStats) {
-    if (RecomputedBySecondaryStats(f.field)) feed(f.field, SecondaryTerms(sheet, f.field, CurrentRace(sheet)));
+    if (RecomputedBySecondaryStats(f.field))
+      feed(f.field, SecondaryTerms(sheet, f.field, engine.LastRacesRead().secondaryStats));
   }
   for (const SkillInfo& s : kSkills) feed(s.value, SkillTerms(sheet, s.skill));
   return text + "\nFeeds " + Listed(feeds) + ".";

@@ -30,7 +30,7 @@ std::string ButtonReason(const Sheet& sheet, const StatButton& button) {
 std::string BoxReason(const Sheet& sheet, Box box) {
   switch (RefusalOf(sheet, box)) {
     case BoxRefusal::None: break;
-    case BoxRefusal::NotForRace: return "Not available to a " + std::string(RowOf(*CurrentRace(sheet)).name);
+    case BoxRefusal::NotForRace: return "Not available to a " + std::string(NameOf(*CurrentRace(sheet)));
     case BoxRefusal::NoTraitsLeft: return kNoTraitsLeft;
     case BoxRefusal::PickARace: return kPickARace;
     case BoxRefusal::NoTagsLeft: return kNoTagsLeft;

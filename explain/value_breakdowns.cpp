@@ -21,7 +21,7 @@ std::string_view StatCaption(Stat stat) { return kStats[Index(stat)].caption; }
 
 std::string StatWithValue(Stat stat, double value) { return std::string(StatCaption(stat)) + " " + NumberText(value); }
 
-std::string RaceName(std::optional<Race> race) { return race ? std::string(RowOf(*race).name) : std::string(); }
+std::string RaceName(std::optional<Race> race) { return race ? std::string(NameOf(*race)) : std::string(); }
 
 // What produced a term, in the words inside its parentheses.
 std::string Source(const Term& t) {
@@ -102,21 +102,11 @@ Terms PerkRateTerms(const Engine& engine) {
   return terms;
 }
 
-// The race an earlier recomputation read: the race text may have been typed
-// since, and only the next recomputation reads it. Tried in turn: the race
-// text, the race picked last, then every race and no race at all; the first
-// whose terms give the value shown is the one that made it.
+// The value shown, as the last recomputation made it, for the race it read:
+// the race text may have been typed since, and only the next recomputation
+// reads it.
 Terms SecondaryTermsAsShown(const Engine& engine, Field field) {
-  const Sheet& sheet = engine.sheet();
-  const double shown = sheet.Number(field);
-  std::vector<std::optional<Race>> candidates = {CurrentRace(sheet), RaceNamed(engine.LastPick())};
-  for (const RaceRow& row : kRaceRows) candidates.emplace_back(row.race);
-  candidates.emplace_back(std::nullopt);
-  for (const std::optional<Race>& race : candidates) {
-    Terms terms = SecondaryTerms(sheet, field, race);
-    if (Total(terms) == shown) return terms;
-  }
-  return SecondaryTerms(sheet, field, CurrentRace(sheet));
+  return SecondaryTerms(engine.sheet(), field, engine.LastRacesRead().secondaryStats);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // What the paste targets compare: every field but the panel, every box's
-// state and enabled flag, and the race last picked, as one string.
+// state and enabled flag, the race last picked and the races the
+// recomputations read, as one string.
 #pragma once
 
 #include <string>
@@ -16,5 +17,8 @@ inline std::string CharacterState(const cindral::Engine& engine) {
     const auto box = static_cast<Box>(b);
     state += static_cast<char>('0' + engine.sheet().State(box) + 2 * engine.sheet().Enabled(box));
   }
+  const RacesRead& read = engine.LastRacesRead();
+  state += static_cast<char>(read.secondaryStats ? '0' + Index(*read.secondaryStats) : '-');
+  state += static_cast<char>(read.traitBoxes ? '0' + Index(*read.traitBoxes) : '-');
   return state + engine.LastPick();
 }

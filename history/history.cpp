@@ -33,6 +33,7 @@ History::State History::Capture() const {
     state.boxes[b] = {sheet.State(box) == 1, sheet.Enabled(box)};
   }
   state.lastPick = engine_.LastPick();
+  state.racesRead = engine_.LastRacesRead();
   return state;
 }
 
@@ -41,7 +42,9 @@ Outcome History::Changes(const State& before, const State& after) {
   for (std::size_t f = 0; f < kFieldCount; ++f) outcome.fields[f] = before.texts[f] != after.texts[f];
   for (std::size_t b = 0; b < kBoxCount; ++b) outcome.boxes[b] = before.boxes[b] != after.boxes[b];
   // The race last picked is part of the character: the boxes and limits
-  // follow it while the race text names another.
+  // follow it while the race text names another. The races the
+  // recomputations read change only in an action that changes a value or a
+  // box as well, so they make no step of their own.
   outcome.step = outcome.fields.any() || outcome.boxes.any() || before.lastPick != after.lastPick;
   return outcome;
 }
@@ -71,6 +74,7 @@ History::Step History::Difference(const State& before, const State& after, const
     if (changes.boxes.test(b)) step.boxes.push_back({static_cast<Box>(b), before.boxes[b], after.boxes[b]});
   }
   if (picked) step.pick = PickChange{keep(before.lastPick), keep(after.lastPick)};
+  if (before.racesRead != after.racesRead) step.racesRead = RacesReadChange{before.racesRead, after.racesRead};
   return step;
 }
 
@@ -84,6 +88,7 @@ void History::Apply(const Step& step, Side side) {
     sheet.RestoreBox(change.box, look.ticked ? 1 : 0, look.enabled);
   }
   if (step.pick) engine_.RestoreLastPick(step.Text(before ? step.pick->before : step.pick->after));
+  if (step.racesRead) sheet.SetLastRacesRead(before ? step.racesRead->before : step.racesRead->after);
 }
 
 void History::Push(Step step) {

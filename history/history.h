@@ -1,10 +1,11 @@
 // The player's steps, and taking them back. Every action of the player goes
 // through the history to the engine; an action that changed any field or
 // box other than the information panel is a step. Undo puts every field,
-// every box (state and enabled flag) and the last race pick back exactly as
-// they were before the step, running no rule; redo puts back the state
-// after it. The information panel keeps its text either way. Nothing is
-// saved anywhere: the history lives as long as the window.
+// every box (state and enabled flag), the last race pick and the races the
+// recomputations read back exactly as they were before the step, running
+// no rule; redo puts back the state after it. The information panel keeps
+// its text either way. Nothing is saved anywhere: the history lives as
+// long as the window.
 #pragma once
 
 #include <array>
@@ -87,11 +88,12 @@ class History {
   };
 
   // Everything a step can change: the texts of every field but the panel,
-  // every box, and the last race pick.
+  // every box, the last race pick, and the races the recomputations read.
   struct State {
     std::array<std::string, kFieldCount> texts;
     std::array<BoxLook, kBoxCount> boxes;
     std::string lastPick;
+    RacesRead racesRead;
   };
 
   // A stretch of a step's characters.
@@ -114,14 +116,20 @@ class History {
     Span before, after;
   };
 
-  // One step: every field and box it changed, and the last race pick if it
-  // changed, each with its value before and after. The texts lie one after
-  // another in the step's own characters, most of them a few bytes long.
+  struct RacesReadChange {
+    RacesRead before, after;
+  };
+
+  // One step: every field and box it changed, and the last race pick and
+  // the races read if they changed, each with its value before and after.
+  // The texts lie one after another in the step's own characters, most of
+  // them a few bytes long.
   struct Step {
     std::string chars;
     std::vector<TextChange> texts;
     std::vector<BoxChange> boxes;
     std::optional<PickChange> pick;
+    std::optional<RacesReadChange> racesRead;
 
     std::string_view Text(Span span) const { return std::string_view(chars).substr(span.offset, span.length); }
   };

@@ -76,6 +76,11 @@ class Engine {
   // history does this, together with the sheet it puts back.
   void RestoreLastPick(std::string_view race) { lastPick_ = race; }
 
+  // The race the secondary statistics shown were computed for and the list
+  // the trait boxes are open by, as the recomputations noted them when they
+  // last ran: they differ from the race text's while it was typed since.
+  const RacesRead& LastRacesRead() const { return sheet_.LastRacesRead(); }
+
  private:
   Sheet sheet_;
   std::string lastPick_;

@@ -7,15 +7,15 @@
 namespace cindral {
 
 std::optional<Race> RaceNamed(std::string_view text) {
-  for (const RaceRow& row : kRaceRows) {
-    if (row.name == text) return row.race;
+  for (const RaceInfo& race : kRaces) {
+    if (race.name == text) return race.race;
   }
   return std::nullopt;
 }
 
 std::optional<Race> CurrentRace(const Sheet& sheet) { return RaceNamed(sheet.Text(Field::race)); }
 
-const RaceRow& RowOf(Race race) { return kRaceRows[static_cast<std::size_t>(race)]; }
+const RaceRow& RowOf(Race race) { return kRaceRows[Index(race)]; }
 
 namespace {
 

@@ -10,9 +10,6 @@
 
 namespace cindral {
 
-enum class Race : std::uint8_t { Human, Ghoul, SuperMutant, HalfMutant, Deathclaw, GrayDeathclaw, Dog, Robot };
-inline constexpr std::size_t kRaceCount = 8;
-
 inline constexpr std::string_view kRobotNote =
     "Robots have a 40% Damage resistance to all kinds of attacks... except EMP (pulse weapons), they dont gain "
     "perks either. ";
@@ -24,7 +21,6 @@ inline constexpr std::string_view kDeathclawNote =
 // gas and electricity resistance and its note.
 struct RaceRow {
   Race race;
-  std::string_view name;
   std::array<int, kStatCount> stats;  // ST PE EN CH IN AG LU
   int charPoints;
   int perkRate;
@@ -35,15 +31,15 @@ struct RaceRow {
 
 // clang-format off
 inline constexpr std::array<RaceRow, kRaceCount> kRaceRows = {{
-    //                               ST PE EN CH IN AG LU  pool perk  gas     elec  note
-    {Race::Human,        "Human",          {5, 5, 5, 5, 5, 5, 5}, 5, 3, "0/0",  30, ""},
-    {Race::Ghoul,        "Ghoul",          {5, 5, 5, 5, 5, 5, 5}, 5, 4, "0/0",   0, ""},
-    {Race::SuperMutant,  "Super-Mutant",   {5, 5, 5, 5, 5, 5, 5}, 5, 4, "0/0",   0, ""},
-    {Race::HalfMutant,   "Half-Mutant",    {5, 5, 5, 5, 5, 5, 5}, 5, 3, "0/0",   0, ""},
-    {Race::Deathclaw,    "Deathclaw",      {6, 5, 5, 3, 4, 5, 5}, 7, 4, "0/40",  0, kDeathclawNote},
-    {Race::GrayDeathclaw,"Gray Deathclaw", {6, 5, 5, 3, 5, 5, 5}, 6, 4, "0/40",  0, kDeathclawNote},
-    {Race::Dog,          "Dog",            {5, 5, 5, 5, 3, 5, 5}, 7, 2, "0/0",  50, ""},
-    {Race::Robot,        "Robot",          {7, 7, 7, 1, 5, 5, 5}, 3, 0, "0/0",   0, kRobotNote},
+    //                     ST PE EN CH IN AG LU  pool perk  gas     elec  note
+    {Race::Human,         {5, 5, 5, 5, 5, 5, 5}, 5, 3, "0/0",  30, ""},
+    {Race::Ghoul,         {5, 5, 5, 5, 5, 5, 5}, 5, 4, "0/0",   0, ""},
+    {Race::SuperMutant,   {5, 5, 5, 5, 5, 5, 5}, 5, 4, "0/0",   0, ""},
+    {Race::HalfMutant,    {5, 5, 5, 5, 5, 5, 5}, 5, 3, "0/0",   0, ""},
+    {Race::Deathclaw,     {6, 5, 5, 3, 4, 5, 5}, 7, 4, "0/40",  0, kDeathclawNote},
+    {Race::GrayDeathclaw, {6, 5, 5, 3, 5, 5, 5}, 6, 4, "0/40",  0, kDeathclawNote},
+    {Race::Dog,           {5, 5, 5, 5, 3, 5, 5}, 7, 2, "0/0",  50, ""},
+    {Race::Robot,         {7, 7, 7, 1, 5, 5, 5}, 3, 0, "0/0",   0, kRobotNote},
 }};
 // clang-format on
 
@@ -52,7 +48,7 @@ static_assert(InKeyOrder(kRaceRows, [](const RaceRow& r) { return r.race; }), "t
 // The drop-down's list: the race names, kept sorted.
 inline constexpr std::array<std::string_view, kRaceCount> kRaceList = [] {
   std::array<std::string_view, kRaceCount> names{};
-  for (std::size_t r = 0; r < kRaceCount; ++r) names[r] = kRaceRows[r].name;
+  for (std::size_t r = 0; r < kRaceCount; ++r) names[r] = kRaces[r].name;
   std::sort(names.begin(), names.end());
   return names;
 }();

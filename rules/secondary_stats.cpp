@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "extra_notes.h"
 #include "number_text.h"
@@ -18,7 +19,9 @@ namespace {
 // What a race adds to or sets in the secondary statistics: a "plus" column
 // adds, a "set" column replaces, an empty one leaves the value alone. The
 // race's electricity resistance is its row's, the value race selection
-// writes.
+// writes. The last two columns are what Fast Metabolism keeps of the poison
+// and radiation resistance: it throws away the Endurance part and keeps
+// only the bonus of the races that have one.
 struct RaceModifier {
   Race race;
   int meleePlus;
@@ -26,19 +29,21 @@ struct RaceModifier {
   std::optional<int> damageRes;
   int poisonPlus;
   int radPlus;
+  int poisonWithFastMetabolism;
+  int radWithFastMetabolism;
 };
 
 // clang-format off
 constexpr std::array<RaceModifier, kRaceCount> kRaceModifiers = {{
-    //                     melee  hp rate  damage res    poison  rad
-    {Race::Human,          0,     0,       std::nullopt,  0,     0},
-    {Race::Ghoul,          0,     0,       std::nullopt, 30,    80},
-    {Race::SuperMutant,    0,     2,       25,           20,    50},
-    {Race::HalfMutant,     0,     0,       std::nullopt, 15,    15},
-    {Race::Deathclaw,      5,     2,       40,            0,     0},
-    {Race::GrayDeathclaw,  5,     2,       40,            0,     0},
-    {Race::Dog,            0,     0,       std::nullopt,  0,     0},
-    {Race::Robot,          0,     0,       40,            0,     0},
+    //                     melee  hp rate  damage res    poison  rad   with Fast Metabolism: poison  rad
+    {Race::Human,          0,     0,       std::nullopt,  0,     0,                           0,     0},
+    {Race::Ghoul,          0,     0,       std::nullopt, 30,    80,                          30,    80},
+    {Race::SuperMutant,    0,     2,       25,           20,    50,                          20,    50},
+    {Race::HalfMutant,     0,     0,       std::nullopt, 15,    15,                           0,     0},
+    {Race::Deathclaw,      5,     2,       40,            0,     0,                           0,     0},
+    {Race::GrayDeathclaw,  5,     2,       40,            0,     0,                           0,     0},
+    {Race::Dog,            0,     0,       std::nullopt,  0,     0,                           0,     0},
+    {Race::Robot,          0,     0,       40,            0,     0,                           0,     0},
 }};
 // clang-format on
 
@@ -50,7 +55,7 @@ enum class Does : std::uint8_t {
   Add,               // adds the amount
   Set,               // replaces the value with the amount
   SetTimesStrength,  // replaces the value with the amount times ST
-  SetByRace,         // replaces the value with the race's own from kByRace, the amount for any other race
+  SetByRace,         // replaces the value with the race's own from kRaceModifiers, the amount for no race
 };
 
 // One step of the recomputation: while the trait's box is ticked, what it
@@ -89,24 +94,6 @@ constexpr SecondaryStep kSecondarySteps[] = {
 };
 // clang-format on
 
-// The values a by-race step sets: Fast Metabolism throws away the Endurance
-// part of the poison and radiation resistance and keeps only the bonus of
-// the races that have one.
-struct RaceValue {
-  Race race;
-  Field statistic;
-  int value;
-};
-
-// clang-format off
-constexpr RaceValue kByRace[] = {
-    {Race::Ghoul,        Field::pres,  30},
-    {Race::Ghoul,        Field::rres,  80},
-    {Race::SuperMutant,  Field::pres,  20},
-    {Race::SuperMutant,  Field::rres,  50},
-};
-// clang-format on
-
 // The fields the recomputation writes, in the order it writes them: the
 // plain ones, then the "%" ones, each with its sign appended as it is
 // written.
@@ -127,6 +114,12 @@ constexpr bool Written(Field field) {
 static_assert(std::ranges::all_of(kSecondarySteps,
                                   [](const SecondaryStep& step) { return !step.trait || Written(step.statistic); }),
               "every trait's step changes a statistic the recomputation writes");
+static_assert(std::ranges::all_of(kSecondarySteps,
+                                  [](const SecondaryStep& step) {
+                                    return step.does != Does::SetByRace || step.statistic == Field::pres ||
+                                           step.statistic == Field::rres;
+                                  }),
+              "the races' own values by Fast Metabolism are for Poison Res. and Rad Res.");
 
 // The secondary statistics as numbers while they are computed, by field;
 // the terms of one of them kept when it is watched.
@@ -231,7 +224,7 @@ void BaseValues(Values& v, const Primaries& p) {
 }
 
 void ApplyRaceModifiers(Values& v, Race race) {
-  const RaceModifier& modifier = kRaceModifiers[static_cast<std::size_t>(race)];
+  const RaceModifier& modifier = kRaceModifiers[Index(race)];
   v.Add(Field::md, ByRace(modifier.meleePlus, race));
   v.Add(Field::hprate, ByRace(modifier.hpRatePlus, race));
   if (modifier.damageRes) v.Set(Field::dres, ByRace(*modifier.damageRes, race));
@@ -240,13 +233,13 @@ void ApplyRaceModifiers(Values& v, Race race) {
   v.Set(Field::eres, ByRace(RowOf(race).electricityRes, race));
 }
 
-// The value a by-race step sets: the race's own where it has one.
+// The value a by-race step sets: the race's own, or the step's amount for
+// a race text that names no race.
 Term SetByRace(const SecondaryStep& step, std::optional<Race> race) {
   Term term = ByTrait(step.amount, *step.trait);
-  for (const RaceValue& row : kByRace) {
-    if (race == row.race && step.statistic == row.statistic) term.amount = row.value;
-  }
   if (race) {
+    const RaceModifier& modifier = kRaceModifiers[Index(*race)];
+    term.amount = step.statistic == Field::pres ? modifier.poisonWithFastMetabolism : modifier.radWithFastMetabolism;
     term.from = From::RaceWithTrait;
     term.race = race;
   }
@@ -283,14 +276,37 @@ void Compute(Values& values, const Sheet& sheet, std::optional<Race> race) {
   }
 }
 
+// Whether the race makes every value the recomputation writes as `values`
+// holds it.
+bool MakesTheSame(const Sheet& sheet, std::optional<Race> race, const Values& values) {
+  Values other;
+  Compute(other, sheet, race);
+  const auto same = [&](Field field) { return other[field] == values[field]; };
+  return std::ranges::all_of(kPlainFields, same) && std::ranges::all_of(kPercentFields, same);
+}
+
 }  // namespace
 
 void UpdateSecondaryStats(Sheet& sheet) {
+  const std::optional<Race> race = CurrentRace(sheet);
   Values values;
-  Compute(values, sheet, CurrentRace(sheet));
+  Compute(values, sheet, race);
 
-  for (const Field field : kPlainFields) sheet.SetNumber(field, values[field]);
-  for (const Field field : kPercentFields) sheet.SetText(field, TextFromNumber(values[field]) + "%");
+  bool changed = false;
+  const auto write = [&](Field field, const std::string& text) {
+    changed = changed || sheet.Text(field) != text;
+    sheet.SetText(field, text);
+  };
+  for (const Field field : kPlainFields) write(field, TextFromNumber(values[field]));
+  for (const Field field : kPercentFields) write(field, TextFromNumber(values[field]) + "%");
+  // The values shown and the race noted with them change together: a run
+  // that changes no value leaves the race noted while that race makes every
+  // value as well (Gray Deathclaw typed over Deathclaw, then a refused "+").
+  RacesRead read = sheet.LastRacesRead();
+  if (read.secondaryStats != race && (changed || !MakesTheSame(sheet, read.secondaryStats, values))) {
+    read.secondaryStats = race;
+    sheet.SetLastRacesRead(read);
+  }
 
   // The skills read the statistics this run has settled, and the notes
   // come last so that they follow any tag the skills took.

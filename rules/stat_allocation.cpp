@@ -7,7 +7,7 @@ namespace cindral {
 const Limit* RaceLimitFor(const Sheet& sheet, Stat stat) {
   const auto race = CurrentRace(sheet);
   if (!race) return nullptr;
-  return &kRaceLimits[static_cast<std::size_t>(*race)].limits[Index(stat)];
+  return &kRaceLimits[Index(*race)].limits[Index(stat)];
 }
 
 // The limits are tested against the value shown, which already carries any

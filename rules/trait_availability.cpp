@@ -1,31 +1,17 @@
 #include "trait_availability.h"
 
 #include <array>
+#include <optional>
 
 namespace cindral {
 
 namespace {
 
-// The race's trait list. Deathclaw, Gray Deathclaw and Dog share a column.
-enum Column : std::uint8_t { Hu, Gh, SM, HM, DD, Ro, kColumnCount };
-
-constexpr Column ColumnOf(Race race) {
-  switch (race) {
-    case Race::Human: return Hu;
-    case Race::Ghoul: return Gh;
-    case Race::SuperMutant: return SM;
-    case Race::HalfMutant: return HM;
-    case Race::Deathclaw:
-    case Race::GrayDeathclaw:
-    case Race::Dog: return DD;
-    case Race::Robot: return Ro;
-  }
-  return Hu;
-}
-
+// Which races may pick a trait, one column for each list of the trait
+// table (each race's column is the race's own, in fields.h).
 struct RaceTraits {
   Trait trait;
-  std::array<bool, kColumnCount> allowed;
+  std::array<bool, kTraitColumnCount> allowed;  // by TraitColumn
 };
 
 constexpr bool Y = true;
@@ -68,14 +54,26 @@ constexpr std::array<RaceTraits, kTraitCount> kRaceTraits = {{
 static_assert(InKeyOrder(kRaceTraits, [](const RaceTraits& r) { return r.trait; }),
               "the race trait table is walked in trait order");
 
+// The list the trait boxes are open by from now on; none once they are
+// closed for want of traits left.
+void NoteTraitBoxes(Sheet& sheet, std::optional<TraitColumn> column) {
+  RacesRead read = sheet.LastRacesRead();
+  read.traitBoxes = column;
+  sheet.SetLastRacesRead(read);
+}
+
 }  // namespace
 
-bool RaceAllows(Race race, Trait trait) { return kRaceTraits[Index(trait)].allowed[ColumnOf(race)]; }
+bool ListAllows(TraitColumn list, Trait trait) { return kRaceTraits[Index(trait)].allowed[Index(list)]; }
+
+bool RaceAllows(Race race, Trait trait) { return ListAllows(TraitColumnOf(race), trait); }
 
 void EnableRaceTraits(Sheet& sheet) {
   const auto race = CurrentRace(sheet);
   if (!race) return;
-  for (const RaceTraits& row : kRaceTraits) sheet.SetEnabled(TraitBox(row.trait), row.allowed[ColumnOf(*race)]);
+  const TraitColumn column = TraitColumnOf(*race);
+  for (const RaceTraits& row : kRaceTraits) sheet.SetEnabled(TraitBox(row.trait), row.allowed[Index(column)]);
+  NoteTraitBoxes(sheet, column);
 }
 
 void ClearTraits(Sheet& sheet) {
@@ -93,6 +91,7 @@ void UpdateTraitBoxes(Sheet& sheet) {
     const Box box = TraitBox(row.trait);
     if (sheet.State(box) == 0) sheet.SetEnabled(box, false);
   }
+  NoteTraitBoxes(sheet, std::nullopt);
 }
 
 void CountTrait(Sheet& sheet, Trait trait) {

@@ -6,18 +6,20 @@
 
 namespace cindral {
 
-// Whether the race may pick the trait.
+// Whether the race may pick the trait, and whether a list of the trait
+// table holds it.
 bool RaceAllows(Race race, Trait trait);
+bool ListAllows(TraitColumn list, Trait trait);
 
-// Sets every trait box's enabled flag from the race's list; a race text that
-// names no race changes nothing.
+// Sets every trait box's enabled flag from the race's list, and notes the
+// list on the sheet; a race text that names no race changes nothing.
 void EnableRaceTraits(Sheet& sheet);
 
 // Unticks every trait box in trait order, each running its untick handling.
 void ClearTraits(Sheet& sheet);
 
 // Follows Traits Left: the race's list while a trait is left, otherwise
-// every unticked box disabled.
+// every unticked box disabled, and the boxes noted as following no list.
 void UpdateTraitBoxes(Sheet& sheet);
 
 // Traits Left down by one on a tick, up by one on an untick.

@@ -13,8 +13,6 @@
 
 namespace cindral {
 
-enum class Race : std::uint8_t;
-
 // What produced a term.
 enum class From : std::uint8_t {
   Number,            // a number of the formula itself: "15"

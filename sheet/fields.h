@@ -1,9 +1,9 @@
 // The named fields of the character sheet. Every field carries the name of
 // the control that shows it, and every list of the sheet (statistics,
-// skills, traits, the counters, the secondary statistics) is written once
-// below: the enums, the control names, the captions beside them and the
-// counts all follow from those lists, so that a reader finds `st`,
-// `chpoint` or `betasoft` in the code as in the window.
+// skills, traits, the counters, the secondary statistics, the races) is
+// written once below: the enums, the control names, the captions beside
+// them, the race names and the counts all follow from those lists, so that
+// a reader finds `st`, `chpoint` or `betasoft` in the code as in the window.
 #pragma once
 
 #include <algorithm>
@@ -110,6 +110,20 @@
   X(perkrate,  "Perk Rate",        Label73)               \
   X(hprate,    "HP Rate",          Label74)
 
+// The eight races, in the order of the game's race tables (the race list
+// shows them sorted by name): key, name exactly as the race list spells
+// it, the column of the trait table whose traits the race may pick.
+// Deathclaw, Gray Deathclaw and Dog pick from one column.
+#define CINDRAL_RACES(X)                                  \
+  X(Human,         "Human",          Human)               \
+  X(Ghoul,         "Ghoul",          Ghoul)               \
+  X(SuperMutant,   "Super-Mutant",   SuperMutant)         \
+  X(HalfMutant,    "Half-Mutant",    HalfMutant)          \
+  X(Deathclaw,     "Deathclaw",      DeathclawAndDog)     \
+  X(GrayDeathclaw, "Gray Deathclaw", DeathclawAndDog)     \
+  X(Dog,           "Dog",            DeathclawAndDog)     \
+  X(Robot,         "Robot",          Robot)
+
 // Every field that holds a text, each named once through CINDRAL_FIELD:
 // the race text, the name, the statistics, the counters, the skill values,
 // the secondary statistics, the notes and the information panel.
@@ -148,6 +162,14 @@ enum class Skill : std::uint8_t { CINDRAL_SKILLS(CINDRAL_KEY_OF_SKILL) };
 enum class Trait : std::uint8_t { CINDRAL_TRAITS(CINDRAL_KEY_OF_TRAIT) };
 #undef CINDRAL_KEY_OF_TRAIT
 
+// The columns of the trait table: the lists of traits a race may pick.
+enum class TraitColumn : std::uint8_t { Human, Ghoul, SuperMutant, HalfMutant, DeathclawAndDog, Robot };
+inline constexpr std::size_t kTraitColumnCount = static_cast<std::size_t>(TraitColumn::Robot) + 1;
+
+#define CINDRAL_KEY_OF_RACE(key, name, column) key,
+enum class Race : std::uint8_t { CINDRAL_RACES(CINDRAL_KEY_OF_RACE) };
+#undef CINDRAL_KEY_OF_RACE
+
 #define CINDRAL_FIELD(name) name,
 enum class Field : std::uint8_t { CINDRAL_ALL_FIELDS };
 #undef CINDRAL_FIELD
@@ -173,6 +195,8 @@ constexpr std::size_t Index(Box b) { return static_cast<std::size_t>(b); }
 constexpr std::size_t Index(Stat s) { return static_cast<std::size_t>(s); }
 constexpr std::size_t Index(Skill s) { return static_cast<std::size_t>(s); }
 constexpr std::size_t Index(Trait t) { return static_cast<std::size_t>(t); }
+constexpr std::size_t Index(Race r) { return static_cast<std::size_t>(r); }
+constexpr std::size_t Index(TraitColumn c) { return static_cast<std::size_t>(c); }
 
 // A statistic: its field, its two buttons, the caption beside it and the
 // statistic's name.
@@ -229,16 +253,32 @@ inline constexpr std::array kCounters = {CINDRAL_COUNTERS(CINDRAL_CAPTIONED_FIEL
 inline constexpr std::array kSecondaryStats = {CINDRAL_SECONDARY_STATS(CINDRAL_CAPTIONED_FIELD_INFO)};
 #undef CINDRAL_CAPTIONED_FIELD_INFO
 
+// A race: its name and the column of the trait table it picks from.
+struct RaceInfo {
+  Race race;
+  std::string_view name;
+  TraitColumn traitColumn;
+};
+
+#define CINDRAL_RACE_INFO(key, name, column) RaceInfo{Race::key, name, TraitColumn::column},
+inline constexpr std::array kRaces = {CINDRAL_RACES(CINDRAL_RACE_INFO)};
+#undef CINDRAL_RACE_INFO
+
 inline constexpr std::size_t kStatCount = kStats.size();
 inline constexpr std::size_t kSkillCount = kSkills.size();
 inline constexpr std::size_t kTraitCount = kTraits.size();
 inline constexpr std::size_t kSecondaryStatCount = kSecondaryStats.size();
+inline constexpr std::size_t kRaceCount = kRaces.size();
 
 static_assert(kStatCount == 7 && kSkillCount == 19 && kTraitCount == 28 && kSecondaryStatCount == 17);
+static_assert(kRaceCount == 8);
 static_assert(kBoxCount == kSkillCount + kTraitCount);
 
 constexpr std::string_view NameOf(Field f) { return kFieldNames[Index(f)]; }
 constexpr std::string_view NameOf(Box b) { return kBoxNames[Index(b)]; }
+// A race's name, as the race list spells it.
+constexpr std::string_view NameOf(Race r) { return kRaces[Index(r)].name; }
+constexpr TraitColumn TraitColumnOf(Race r) { return kRaces[Index(r)].traitColumn; }
 
 // The field that holds a statistic, a skill's value field, a skill's tag box
 // and a trait's box.

@@ -29,7 +29,8 @@ constexpr InitialText kInitialTexts[] = {
 
 }  // namespace
 
-Sheet::Sheet(const Sheet& other) : text_(other.text_), boxes_(other.boxes_), handling_(other.handling_) {}
+Sheet::Sheet(const Sheet& other)
+    : text_(other.text_), boxes_(other.boxes_), racesRead_(other.racesRead_), handling_(other.handling_) {}
 
 Sheet::Sheet() {
   for (const InitialText& initial : kInitialTexts) text_[Index(initial.field)] = initial.text;

@@ -1,5 +1,7 @@
 // The character sheet: the one store of the character. Every value the
 // window shows lives here under its control's name; the window mirrors it.
+// Beside the values it keeps the race the recomputations read to make
+// them, as they note it; it computes nothing itself.
 #pragma once
 
 #include <array>
@@ -21,6 +23,23 @@ class SheetObserver {
 };
 
 class Sheet;
+
+// What the two recomputations that read the race text read of it when they
+// last set what they own: the values and boxes they set follow that race
+// until they run again, however the race text is typed in between.
+struct RacesRead {
+  // UpdateSecondaryStats: the race the secondary statistics shown were
+  // computed for; none for a race text that named no race. A run that
+  // changes no value keeps the race noted while that race makes every
+  // value as well, so that it changes only with what the player sees.
+  std::optional<Race> secondaryStats;
+  // EnableRaceTraits and UpdateTraitBoxes: the column of the trait table
+  // whose list the trait boxes are open by; none while they are closed for
+  // want of traits left, and before the first race set them.
+  std::optional<TraitColumn> traitBoxes;
+
+  bool operator==(const RacesRead&) const = default;
+};
 
 // A tick box's click handling; it runs after the state has changed.
 using BoxHandling = void (*)(Sheet&, Box);
@@ -62,6 +81,12 @@ class Sheet {
   // runs its handling, which sees the new state. Returns whether it flipped.
   bool UserClick(Box box);
 
+  // What the recomputations that read the race text read of it last. Only
+  // they write it, as they run; the sheet keeps it beside the values it
+  // explains, and a step back puts it back with them.
+  const RacesRead& LastRacesRead() const { return racesRead_; }
+  void SetLastRacesRead(const RacesRead& read) { racesRead_ = read; }
+
   // Reads any field or box by its control name; a box reads "0" or "1".
   // An unknown name reads as nothing.
   std::optional<std::string> TextByName(std::string_view name) const;
@@ -79,6 +104,7 @@ class Sheet {
 
   std::array<std::string, kFieldCount> text_;
   std::array<BoxState, kBoxCount> boxes_;
+  RacesRead racesRead_;
   BoxHandling handling_ = nullptr;
   SheetObserver* observer_ = nullptr;
 };

@@ -4,7 +4,8 @@
 // step, and the sheet a fresh engine shows after replaying the events of
 // every step up to it. After every undo or redo the history's sheet (every
 // field but the panel, every box's state and enabled flag, the race last
-// picked) must equal that replay, and the panel must keep its text; after
+// picked, the races the recomputations read) must equal that replay, and
+// the panel must keep its text; after
 // every other action the history must play the event as a plain engine
 // does. Every action's outcome must list exactly the fields and boxes that
 // changed, and call it a step exactly when the character changed. At the
@@ -155,12 +156,13 @@ std::vector<Action> Generate(std::uint64_t seed, Mix mix, std::size_t count) {
 // ---------------------------------------------------------------------------
 // The sheet as a step leaves it
 
-// Every field but the panel, every box's state and enabled flag, and the
-// race last picked.
+// Every field but the panel, every box's state and enabled flag, the race
+// last picked and the races the recomputations read.
 struct Sheetful {
   std::array<std::string, kFieldCount> texts;
   std::array<std::uint8_t, kBoxCount> boxes{};
   std::string lastPick;
+  RacesRead racesRead;
 
   bool operator==(const Sheetful&) const = default;
 };
@@ -175,7 +177,15 @@ Sheetful Read(const Engine& engine) {
     s.boxes[b] = static_cast<std::uint8_t>(engine.sheet().State(box) | (engine.sheet().Enabled(box) ? 2 : 0));
   }
   s.lastPick = engine.LastPick();
+  s.racesRead = engine.LastRacesRead();
   return s;
+}
+
+std::string Said(const RacesRead& read) {
+  const auto race = read.secondaryStats;
+  const auto list = read.traitBoxes;
+  return "secondary statistics for " + (race ? std::string(NameOf(*race)) : "no race") + ", trait boxes by " +
+         (list ? "list " + std::to_string(Index(*list)) : "no list");
 }
 
 // The first difference, as "field: shown, expected".
@@ -195,6 +205,9 @@ std::string Difference(const Sheetful& shown, const Sheetful& expected) {
   }
   if (shown.lastPick != expected.lastPick) {
     return "the race last picked is " + Shown(shown.lastPick) + ", in the replay " + Shown(expected.lastPick);
+  }
+  if (shown.racesRead != expected.racesRead) {
+    return "the races read are " + Said(shown.racesRead) + "; in the replay " + Said(expected.racesRead);
   }
   return {};
 }
@@ -610,6 +623,13 @@ const Breakage kBreakages[] = {
      [](Engine& e, History&) { e.RestoreLastPick("Human"); },
      kUndo,
      "undo puts back the sheet before the step"},
+    {"the race the values were computed for forgotten",
+     {PickRace("Dog"), Click("stplu")},
+     [](Engine& e, History&) {
+       e.sheet().SetLastRacesRead({Race::Robot, TraitColumn::Robot});
+     },
+     kUndo,
+     "undo puts back the sheet before the step"},
     {"a step the checker did not see",
      {Click("stplu"), kUndo},
      [](Engine&, History& h) { h.Act(Click("peplu")); },
@@ -644,7 +664,8 @@ TEST(HistoryChecker, CatchesEveryKindOfBrokenHistory) {
 }
 
 // The checker's sheet holds everything the history must put back: a
-// difference in any one field, box or the race last picked shows.
+// difference in any one field, box, the race last picked or the races read
+// shows.
 TEST(HistoryChecker, SeesEveryFieldEveryBoxAndTheLastPick) {
   Engine engine;
   engine.Start();
@@ -665,6 +686,9 @@ TEST(HistoryChecker, SeesEveryFieldEveryBoxAndTheLastPick) {
   }
   Sheetful changed = start;
   changed.lastPick = "Dog";
+  EXPECT_NE(Difference(changed, start), "");
+  changed = start;
+  changed.racesRead.traitBoxes = TraitColumn::Robot;
   EXPECT_NE(Difference(changed, start), "");
   engine.sheet().SetText(Field::info, "Bruiser - ");
   EXPECT_EQ(Difference(Read(engine), start), "") << "the panel is no part of a step";

@@ -51,7 +51,8 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Everything a step can change, as one string: every field but the panel,
-// every box's tick and enabled flag, and the race picked last.
+// every box's tick and enabled flag, the races the recomputations read, and
+// the race picked last.
 std::string StepState(const cindral::Engine& engine) {
   std::string state;
   const cindral::Sheet& sheet = engine.sheet();
@@ -64,6 +65,9 @@ std::string StepState(const cindral::Engine& engine) {
     const auto box = static_cast<cindral::Box>(b);
     state += static_cast<char>('0' + sheet.State(box) + 2 * sheet.Enabled(box));
   }
+  const cindral::RacesRead& read = engine.LastRacesRead();
+  state += static_cast<char>(read.secondaryStats ? '0' + cindral::Index(*read.secondaryStats) : '-');
+  state += static_cast<char>(read.traitBoxes ? '0' + cindral::Index(*read.traitBoxes) : '-');
   return state + engine.LastPick();
 }
 
