@@ -319,9 +319,10 @@ void CharacterWindow::ShowSheet() {
   }
   ShowBoxes();
   race_->ShowPicked(engine_.RaceTextIsPicked());
+  const ShownFields shown = dirtyFields_;
   dirtyFields_.reset();
   dirtyBoxes_.reset();
-  emit sheetShown();
+  emit sheetShown(shown);
 }
 
 void CharacterWindow::ShowBoxes() {
