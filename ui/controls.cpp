@@ -94,26 +94,17 @@ bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText) {
          pressed == kPasteCharacterKey;
 }
 
+// A control repaints itself whole when the focus comes or goes.
 bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
-  auto& control = *static_cast<QWidget*>(watched);
-  switch (event->type()) {
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-      // The notes box repaints only its text when the focus comes or goes.
-      control.update();
-      return false;
-    case QEvent::Paint: {
-      // The control paints itself, then the ring goes over its edge.
-      watched->event(event);
-      if (control.hasFocus()) {
-        const auto* box = qobject_cast<const SheetBox*>(&control);
-        QPainter painter(&control);
-        PaintFocusRing(painter, box ? box->IndicatorRect().adjusted(-1, -1, 1, 1) : control.rect());
-      }
-      return true;
-    }
-    default: return false;
+  if (event->type() != QEvent::Paint) return false;
+  // The control paints itself, then the ring goes over its edge.
+  watched->event(event);
+  if (auto& control = *static_cast<QWidget*>(watched); control.hasFocus()) {
+    const auto* box = qobject_cast<const SheetBox*>(&control);
+    QPainter painter(&control);
+    PaintFocusRing(painter, box ? box->IndicatorRect().adjusted(-1, -1, 1, 1) : control.rect());
   }
+  return true;
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
