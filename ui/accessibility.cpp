@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <array>
 #include <vector>
 
 #include "controls.h"
@@ -24,11 +24,42 @@ namespace cindral {
 
 namespace {
 
-// The engine of the window a control stands in; nullptr before the window
-// is whole.
-const Engine* EngineOf(const QWidget* widget) {
-  const auto* view = qobject_cast<const SheetView*>(widget->window());
-  return view ? &view->engine() : nullptr;
+// The window a control stands in; nullptr before the window is whole.
+const SheetView* ViewOf(const QWidget* widget) { return qobject_cast<const SheetView*>(widget->window()); }
+
+// The window shows the statistics by abbreviation; a listener hears them
+// spelled out.
+QString StatName(const StatInfo& stat) { return Q(stat.name); }
+
+QString CaptionText(const SheetView& window, std::string_view control) {
+  const auto* caption = qobject_cast<const QLabel*>(window.Control(CaptionOf(control)));
+  return caption ? caption->text() : QString();
+}
+
+// What a control is called, with the value beside it as the sheet holds it
+// now: "Strength 6, plus", "Small Guns 25%, tag", "Bruiser", "Hit Points:
+// 30", the statistic "Strength"; the information panel by the text it
+// shows. "" for a control that is named by the text it shows itself.
+QString SpokenName(const SheetView& window, std::string_view control) {
+  const Sheet& sheet = window.sheet();
+  for (const StatInfo& stat : kStats) {
+    const QString value = Q(sheet.Text(stat.field));
+    if (control == stat.plus) return StatName(stat) + QLatin1Char(' ') + value + QStringLiteral(", plus");
+    if (control == stat.minus) return StatName(stat) + QLatin1Char(' ') + value + QStringLiteral(", minus");
+    if (control == stat.captionLabel) return StatName(stat);
+    if (control == NameOf(stat.field)) return StatName(stat) + QStringLiteral(": ") + value;
+  }
+  if (const auto box = FindBox(control)) {
+    if (!IsTagBox(*box)) return CaptionText(window, control);
+    return CaptionText(window, control) + QLatin1Char(' ') + Q(sheet.Text(ValueField(SkillOf(*box)))) +
+           QStringLiteral(", tag");
+  }
+  if (const auto field = FindField(control)) {
+    const QString text = Q(sheet.Text(*field));
+    if (*field == Field::info) return text.isEmpty() ? QStringLiteral("Information") : text;
+    return CaptionText(window, control) + QStringLiteral(": ") + text;
+  }
+  return {};
 }
 
 // A text to read after the explanation that comes first: a box's rule text
@@ -39,22 +70,23 @@ QString FirstThen(const std::string& first, std::string_view then) {
   return Q(first) + QStringLiteral(". ") + Q(then);
 }
 
-// A control whose description is its explanation, made when a client asks
-// for it: a value's breakdown, what a press or a tick would change, a
-// statistic against its limits. Nothing is made while nobody asks.
+// A control whose name and description are made when a client asks for
+// them, from the sheet as it stands: its name with the value beside it, its
+// explanation (a value's breakdown, what a press or a tick would change, a
+// statistic against its limits). Nothing is made while nobody asks.
 class ExplainedInterface : public QAccessibleWidget {
  public:
   ExplainedInterface(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description) {
-      const std::string name = widget()->objectName().toStdString();
-      if (const Engine* engine = EngineOf(widget()); engine && HasExplanation(name)) {
-        return FirstThen(Explain(*engine, name), ReadAfter(name));
-      }
+    const SheetView* view = ViewOf(widget());
+    const std::string name = widget()->objectName().toStdString();
+    if (t == QAccessible::Description && view && HasExplanation(name)) {
+      return FirstThen(Explain(view->engine(), name), ReadAfter(name));
     }
-    // Named by what it shows until the window names it.
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      if (QString spoken = view ? SpokenName(*view, name) : QString(); !spoken.isEmpty()) return spoken;
+      // Named by what it shows.
       if (const auto* label = qobject_cast<const QLabel*>(widget())) return label->text();
       if (const auto* button = qobject_cast<const QAbstractButton*>(widget())) return button->text();
     }
@@ -177,9 +209,11 @@ QAccessibleInterface* WindowInterfaces(const QString& className, QObject* object
     if (auto* button = qobject_cast<SheetButton*>(object)) return new SheetButtonInterface(button);
   }
   // The values, the statistics and "Char Points" explain themselves; the
-  // other labels that react to nothing keep the description they are given.
-  if (className == QLatin1String(SheetLabel::staticMetaObject.className())) {
-    if (auto* label = qobject_cast<SheetLabel*>(object)) return new ExplainedInterface(label, QAccessible::StaticText);
+  // other labels keep the description they are given. The counter `tags`
+  // and every label with a value are named with it.
+  if (className == QLatin1String(SheetLabel::staticMetaObject.className()) ||
+      className == QLatin1String(ClickLabel::staticMetaObject.className())) {
+    if (auto* label = qobject_cast<QLabel*>(object)) return new ExplainedInterface(label, QAccessible::StaticText);
   }
   // An announcement and an explanation asked for with Shift+F1 are said as
   // they show.
@@ -196,53 +230,33 @@ QAccessibleInterface* WindowInterfaces(const QString& className, QObject* object
 void InstallWindowInterfaces() { QAccessible::installFactory(&WindowInterfaces); }
 Q_COREAPP_STARTUP_FUNCTION(InstallWindowInterfaces)
 
-// The window shows the statistics by abbreviation; a listener hears them
-// spelled out.
-QString StatName(Stat stat) { return Q(kStats[Index(stat)].name); }
-
-// An unchanged name or description is not set again: each change is an
-// event for every listening client.
-void SetName(QWidget* widget, const QString& name) {
-  if (widget && widget->accessibleName() != name) widget->setAccessibleName(name);
-}
-
+// An unchanged description is not set again: each change is an event for
+// every listening client.
 void SetDescription(QWidget* widget, const QString& description) {
   if (widget && widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
 }
 
-QString CaptionText(const SheetView& window, std::string_view control) {
-  const auto* caption = qobject_cast<const QLabel*>(window.Control(CaptionOf(control)));
-  return caption ? caption->text() : QString();
+// A client that holds a name it asked for before hears that it changed, and
+// asks again. (Qt 6.4 sends no text with it, which Orca 43 does not speak:
+// what must be said at once is an announcement.)
+void TellNameChanged(QWidget* widget) {
+  QAccessibleEvent changed(widget, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
-// A statistic's "+" or "-" and the value field beside it.
-struct ButtonSpeech {
-  StatButton button;
-  QPushButton* widget;
-  QLabel* value;
-};
-
-// A tick box, its caption and its rule text; a tag box also its skill's
-// value field.
-struct BoxSpeech {
+// A tick box's caption: described by why its box cannot be ticked, if it
+// cannot, and then by its rule text.
+struct CaptionSpeech {
   Box box;
-  QWidget* widget;
   QWidget* caption;
-  QString captionText;
   std::string_view rule;
-  QLabel* value;  // nullptr for a trait box
 };
 
-// A value field and what it is called when its value is read out.
-struct ValueName {
-  QLabel* label;
-  QString caption;
-};
-
-// Everything a screen reader says for the window. It sets nothing until a
-// client listens (a window nobody listens to starts without the cost of a
-// name for every widget), then brings the names up to date after every
-// event, and says at once what an action has just put on the screen.
+// Everything a screen reader says for the window beyond the names and
+// descriptions that are made when asked for. It does nothing until a
+// client listens; then it tells the client which names have changed after
+// every event, keeps the descriptions of the box captions and the race box
+// current, and says at once what an action has just put on the screen.
 class Speech : public QObject, public QAccessible::ActivationObserver {
  public:
   explicit Speech(SheetView& window) : QObject(&window), window_(window) {
@@ -256,8 +270,14 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     else listening_ = false;
   }
 
-  void SheetShown() {
-    if (listening_) Refresh();
+  void SheetShown(const ShownFields& changed) {
+    if (!listening_) return;
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+      if (changed.test(f)) {
+        for (QWidget* w : namedBy_[f]) TellNameChanged(w);
+      }
+    }
+    Describe();
   }
 
   // A press of "+" or "-" is answered with the button's new name, or with
@@ -274,10 +294,9 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     if (!control) return;
     if (control->kind == ControlKind::Caption) SayInformation();
     if (control->kind != ControlKind::StatButton) return;
-    // The buttons are held in the order of kStatButtons.
-    const ButtonSpeech& pressed = buttons_[control->index];
-    const bool moved = outcome.Changed(FieldOf(pressed.button.stat));
-    announcement_->Say(moved ? pressed.widget->accessibleName() : Q(ButtonReason(window_.sheet(), pressed.button)));
+    const StatButton& pressed = kStatButtons[control->index];
+    const bool moved = outcome.Changed(FieldOf(pressed.stat));
+    announcement_->Say(moved ? SpokenName(window_, pressed.name) : Q(ButtonReason(window_.sheet(), pressed)));
   }
 
  private:
@@ -286,19 +305,18 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
   void Listen() {
     if (!announcement_) Prepare();
     listening_ = true;
-    Refresh();
+    Describe();
   }
 
   // Once, when a client first listens: the names that never change, the
-  // lists walked after every event, and what is said at once.
+  // rule texts, which controls each field names, and what is said at once.
   void Prepare() {
     announcement_ = new Announcement(&window_);
-    SetName(&window_.OwnControl("Command1"), QStringLiteral("About"));
-    SetName(&window_.OwnControl("Name"), QStringLiteral("Character name"));
-    SetName(&window_.OwnControl("extra"), QStringLiteral("Extra"));
+    window_.OwnControl("Name").setAccessibleName(QStringLiteral("Character name"));
+    window_.OwnControl("extra").setAccessibleName(QStringLiteral("Extra"));
     auto& race = window_.OwnControl<QComboBox>("race");
-    SetName(&race, QStringLiteral("Race"));
-    SetName(race.lineEdit(), QStringLiteral("Race"));
+    race.setAccessibleName(QStringLiteral("Race"));
+    race.lineEdit()->setAccessibleName(QStringLiteral("Race"));
     // Some desktops name a drop-down by its text and look for its name in a
     // label that belongs to it; the window shows none, so an unseen one says
     // what the box is.
@@ -307,50 +325,33 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     label->setBuddy(&race);
     label->hide();
 
-    for (const StatButton& b : kStatButtons) {
-      buttons_.push_back(
-          {b, &window_.OwnControl<QPushButton>(b.name), &window_.OwnControl<QLabel>(NameOf(FieldOf(b.stat)))});
-      // The statistic abbreviations say the statistic.
-      if (b.step > 0) SetName(&window_.OwnControl(CaptionOf(b.name)), StatName(b.stat));
-    }
-
-    for (std::size_t i = 0; i < kBoxCount; ++i) {
-      const auto box = static_cast<Box>(i);
-      const std::string_view name = NameOf(box);
-      QLabel* value = IsTagBox(box) ? &window_.OwnControl<QLabel>(NameOf(ValueField(SkillOf(box)))) : nullptr;
-      boxes_.push_back({box, &window_.OwnControl(name), &window_.OwnControl(CaptionOf(name)),
-                        CaptionText(window_, name), HelpFor(CaptionOf(name)), value});
-    }
-
+    // The controls whose names say each field: its value field, and a
+    // statistic's "+" and "-" or a skill's tag box.
     for (const LabelPlace& p : LabelPlaces()) {
-      if (p.look == Look::Panel) continue;  // named by the text it shows
-      QWidget* w = &window_.OwnControl(p.name);
-      // A caption's rule text is there to be read; a box's caption follows
-      // its box's reason too, so it is described after every event.
-      if (!FindBox(p.names) && !HelpFor(p.name).empty()) SetDescription(w, Q(HelpFor(p.name)));
-      const auto field = FindField(p.name);
-      if (auto* label = qobject_cast<QLabel*>(w); label && field)
-        values_.push_back({label, ValueCaption(*field, p.name)});
+      if (const auto field = FindField(p.name)) namedBy_[Index(*field)].push_back(&window_.OwnControl(p.name));
+    }
+    for (const StatButton& b : kStatButtons) namedBy_[Index(FieldOf(b.stat))].push_back(&window_.OwnControl(b.name));
+    for (const SkillInfo& skill : kSkills) {
+      namedBy_[Index(skill.value)].push_back(&window_.OwnControl(NameOf(skill.box)));
+    }
+
+    // A caption's rule text is there to be read; a box's caption follows
+    // its box's reason too, so it is described after every event.
+    for (const LabelPlace& p : LabelPlaces()) {
+      const std::string_view rule = HelpFor(p.name);
+      if (const auto box = FindBox(p.names)) {
+        boxCaptions_.push_back({*box, &window_.OwnControl(p.name), rule});
+      } else if (!rule.empty()) {
+        SetDescription(&window_.OwnControl(p.name), Q(rule));
+      }
     }
   }
 
-  void Refresh() {
+  void Describe() {
     const Sheet& sheet = window_.sheet();
-    for (const ButtonSpeech& b : buttons_) {
-      const QString side = b.button.step > 0 ? QStringLiteral(", plus") : QStringLiteral(", minus");
-      SetName(b.widget, StatName(b.button.stat) + QLatin1Char(' ') + b.value->text() + side);
-    }
-    // A box's own description is made when asked for; its caption keeps
-    // the reason before the rule text.
-    for (const BoxSpeech& b : boxes_) {
-      SetName(b.widget,
-              b.value ? b.captionText + QLatin1Char(' ') + b.value->text() + QStringLiteral(", tag") : b.captionText);
-      SetDescription(b.caption, FirstThen(DisabledReason(sheet, b.box), b.rule));
-    }
+    for (const CaptionSpeech& c : boxCaptions_)
+      SetDescription(c.caption, FirstThen(DisabledReason(sheet, c.box), c.rule));
     DescribeTheRaceBox();
-    for (const ValueName& v : values_) SetName(v.label, v.caption + QStringLiteral(": ") + v.label->text());
-    const QString panel = Q(sheet.Text(Field::info));
-    SetName(window_.Control("info"), panel.isEmpty() ? QStringLiteral("Information") : panel);
   }
 
   // The race box describes the race picked, or the truth about a typed
@@ -363,19 +364,11 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     SetDescription(window_.Control("race"), Q(Explain(window_.engine(), "race")));
   }
 
-  QString ValueCaption(Field field, std::string_view name) const {
-    for (const StatInfo& stat : kStats) {
-      if (stat.field == field) return StatName(stat.stat);
-    }
-    return CaptionText(window_, name);
-  }
-
   SheetView& window_;
   bool listening_ = false;
-  Announcement* announcement_ = nullptr;  // made when a client first listens
-  std::vector<ButtonSpeech> buttons_;
-  std::vector<BoxSpeech> boxes_;
-  std::vector<ValueName> values_;
+  Announcement* announcement_ = nullptr;                    // made when a client first listens
+  std::array<std::vector<QWidget*>, kFieldCount> namedBy_;  // the controls whose names say each field
+  std::vector<CaptionSpeech> boxCaptions_;
   std::string raceDescribed_;  // the picked race the race box describes, "" while typed
 };
 
@@ -383,7 +376,8 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
 
 void AddAccessibleNames(SheetView& window) {
   auto* speech = new Speech(window);
-  QObject::connect(&window, &SheetView::sheetShown, speech, [speech] { speech->SheetShown(); });
+  QObject::connect(&window, &SheetView::sheetShown, speech,
+                   [speech](const ShownFields& changed) { speech->SheetShown(changed); });
   QObject::connect(&window, &SheetView::acted, speech,
                    [speech](const Action& action, const Outcome& outcome) { speech->Acted(action, outcome); });
 }

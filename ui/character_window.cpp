@@ -195,7 +195,7 @@ void CharacterWindow::BuildBoxes() {
 
 void CharacterWindow::BuildTopControls() {
   const TextBoxPlaces& places = TextBoxes();
-  name_ = new SheetLineEdit(FrameWidget(places.name.frame), true);
+  name_ = new SheetLineEdit(FrameWidget(places.name.frame));
   name_->setObjectName(Q(places.name.name));
   name_->setGeometry(ToQRect(places.name.rect));
   name_->setText(Q(engine_.sheet().Text(Field::Name)));
@@ -232,10 +232,13 @@ void CharacterWindow::BuildTopControls() {
 
 void CharacterWindow::SetFocusOrder() {
   for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
+  // Every control that takes the focus shows it with the same ring.
+  auto* ring = new FocusRing(this);
   QWidget* previous = nullptr;
   for (const std::string_view name : FocusOrder()) {
     QWidget* w = &OwnControl(name);
     w->setFocusPolicy(Qt::StrongFocus);
+    ring->Add(*w);
     if (w == race_) race_->lineEdit()->setFocusPolicy(Qt::StrongFocus);
     if (previous) setTabOrder(previous, w);
     previous = w;
@@ -316,9 +319,10 @@ void CharacterWindow::ShowSheet() {
   }
   ShowBoxes();
   race_->ShowPicked(engine_.RaceTextIsPicked());
+  const ShownFields shown = dirtyFields_;
   dirtyFields_.reset();
   dirtyBoxes_.reset();
-  emit sheetShown();
+  emit sheetShown(shown);
 }
 
 void CharacterWindow::ShowBoxes() {

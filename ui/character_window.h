@@ -81,7 +81,7 @@ class CharacterWindow : public SheetView, private SheetObserver {
   // screen-reader names; a search of the window's children each time would
   // cost more than the event itself.
   QHash<QString, QWidget*> byName_;
-  std::bitset<kFieldCount> dirtyFields_;
+  ShownFields dirtyFields_;
   std::bitset<kBoxCount> dirtyBoxes_;
 };
 

@@ -71,15 +71,7 @@ void PaintDisabledSquare(QPainter& painter, const QRect& square, bool ticked) {
   painter.drawPolyline(tick, 3);
 }
 
-}  // namespace
-
-bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText) {
-  const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key()));
-  if (pressed == kCopyKey) return !hasSelectedText;
-  return pressed == kUndoKey || pressed == kRedoKey || pressed == kRedoKeyToo || pressed == kCopyCharacterKey ||
-         pressed == kPasteCharacterKey;
-}
-
+// Draws the ring just inside `rect`.
 void PaintFocusRing(QPainter& painter, const QRect& rect) {
   // Four bands along the inside of the edge, filled: a wide pen would run
   // the outline through the stroker and the maths library, at start-up
@@ -91,6 +83,28 @@ void PaintFocusRing(QPainter& painter, const QRect& rect) {
   painter.fillRect(QRect(rect.left(), rect.bottom() - w + 1, rect.width(), w), colour);
   painter.fillRect(QRect(rect.left(), rect.top() + w, w, sideHeight), colour);
   painter.fillRect(QRect(rect.right() - w + 1, rect.top() + w, w, sideHeight), colour);
+}
+
+}  // namespace
+
+bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText) {
+  const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key()));
+  if (pressed == kCopyKey) return !hasSelectedText;
+  return pressed == kUndoKey || pressed == kRedoKey || pressed == kRedoKeyToo || pressed == kCopyCharacterKey ||
+         pressed == kPasteCharacterKey;
+}
+
+// A control repaints itself whole when the focus comes or goes.
+bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Paint) return false;
+  // The control paints itself, then the ring goes over its edge.
+  watched->event(event);
+  if (auto& control = *static_cast<QWidget*>(watched); control.hasFocus()) {
+    const auto* box = qobject_cast<const SheetBox*>(&control);
+    QPainter painter(&control);
+    PaintFocusRing(painter, box ? box->IndicatorRect().adjusted(-1, -1, 1, 1) : control.rect());
+  }
+  return true;
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -129,23 +143,18 @@ QRect SheetBox::IndicatorRect() const {
 void SheetBox::paintEvent(QPaintEvent*) {
   QStyleOptionButton option;
   initStyleOption(&option);
-  const bool ring = option.state & QStyle::State_HasFocus;
-  const bool enabled = option.state & QStyle::State_Enabled;
+  // The focus is the ring's to show: a focused box draws as one without it.
+  option.state &= ~QStyle::State_HasFocus;
   PaintShared(*this, ImageHash(*this, QStyle::CE_CheckBox, option), [&](QPainter& painter) {
     const QRect square = IndicatorRect();
-    if (enabled) {
-      // The style's own box, moved to where the square stands; the focus is
-      // the ring's to show.
-      QStyleOptionButton styled = option;
-      styled.state &= ~QStyle::State_HasFocus;
-      const QRect at = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &styled, this);
+    if (option.state & QStyle::State_Enabled) {
+      // The style's own box, moved to where the square stands.
+      const QRect at = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
       painter.translate(square.topLeft() - at.topLeft());
-      style()->drawControl(QStyle::CE_CheckBox, &styled, &painter, this);
-      painter.resetTransform();
+      style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
     } else {
       PaintDisabledSquare(painter, square, option.state & QStyle::State_On);
     }
-    if (ring) PaintFocusRing(painter, square.adjusted(-1, -1, 1, 1));
   });
 }
 
@@ -158,7 +167,6 @@ void SheetButton::SetRefused(bool refused) {
 void SheetButton::paintEvent(QPaintEvent*) {
   QStyleOptionButton option;
   initStyleOption(&option);
-  const bool ring = option.state & QStyle::State_HasFocus;
   PaintShared(*this, ImageHash(*this, QStyle::CE_PushButton, option, refused_), [&](QPainter& painter) {
     if (!refused_) {
       style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
@@ -171,7 +179,6 @@ void SheetButton::paintEvent(QPaintEvent*) {
       sign.palette.setCurrentColorGroup(QPalette::Disabled);
       style()->drawControl(QStyle::CE_PushButtonLabel, &sign, &painter, this);
     }
-    if (ring) PaintFocusRing(painter, rect());
   });
 }
 
@@ -245,8 +252,6 @@ bool ExplanationBalloon::eventFilter(QObject*, QEvent* event) {
   return false;
 }
 
-SheetLineEdit::SheetLineEdit(QWidget* parent, bool ring) : QLineEdit(parent), ring_(ring) {}
-
 bool SheetLineEdit::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
     if (IsWindowKey(*static_cast<QKeyEvent*>(event), hasSelectedText())) {
@@ -266,13 +271,6 @@ void SheetLineEdit::focusInEvent(QFocusEvent* event) {
 void SheetLineEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   emit focusChanged(false);
-}
-
-void SheetLineEdit::paintEvent(QPaintEvent* event) {
-  QLineEdit::paintEvent(event);
-  if (!ring_ || !hasFocus()) return;
-  QPainter painter(this);
-  PaintFocusRing(painter, rect());
 }
 
 NotesBox::NotesBox(QWidget* parent) : QPlainTextEdit(parent) {
@@ -306,25 +304,13 @@ bool NotesBox::event(QEvent* event) {
       }
       break;
     }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-      update();  // the ring stands on the frame, which the text's own repaint leaves alone
-      break;
-    case QEvent::Paint: {
-      const bool handled = QPlainTextEdit::event(event);
-      if (hasFocus()) {
-        QPainter painter(this);
-        PaintFocusRing(painter, rect());
-      }
-      return handled;
-    }
     default: break;
   }
   return QPlainTextEdit::event(event);
 }
 
 RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {
-  textPart_ = new SheetLineEdit(this, false);
+  textPart_ = new SheetLineEdit(this);
   setLineEdit(textPart_);
   setInsertPolicy(QComboBox::NoInsert);
   // No completion: what the player types stays exactly as typed.
@@ -335,8 +321,6 @@ RaceBox::RaceBox(QWidget* parent) : QComboBox(parent) {
   // pick; here only a pick from the list is a pick.
   disconnect(textPart_, &QLineEdit::editingFinished, this, nullptr);
   disconnect(textPart_, &QLineEdit::returnPressed, this, nullptr);
-  // The ring around the box follows the focus of its text part.
-  connect(textPart_, &SheetLineEdit::focusChanged, this, [this] { update(); });
 }
 
 void RaceBox::ShowPicked(bool picked) {
@@ -387,13 +371,6 @@ void RaceBox::keyPressEvent(QKeyEvent* event) {
     default: break;
   }
   QComboBox::keyPressEvent(event);
-}
-
-void RaceBox::paintEvent(QPaintEvent* event) {
-  QComboBox::paintEvent(event);
-  if (!hasFocus() && !textPart_->hasFocus()) return;
-  QPainter painter(this);
-  PaintFocusRing(painter, rect());
 }
 
 SheetFrame::SheetFrame(const QString& caption, const QFont& captionFont, const QColor& captionColour, QWidget* parent)

@@ -40,8 +40,18 @@ bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText);
 // and on the light text boxes alike.
 inline constexpr int kFocusRingWidth = 2;
 
-// Draws the ring just inside `rect`.
-void PaintFocusRing(QPainter& painter, const QRect& rect);
+// Draws the ring round every control it is given while the control has the
+// keyboard focus (the race box has it while its text is typed in): just
+// inside the control's edge, or round the square of a tick box. The control
+// draws itself first, knowing nothing of the ring.
+class FocusRing : public QObject {
+ public:
+  using QObject::QObject;
+
+  void Add(QWidget& control) { control.installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 // A label that reacts to nothing: a value, a statistic's abbreviation,
 // "Char Points", a counter, the information panel. A kind of its own, so
@@ -149,9 +159,7 @@ class ExplanationBalloon : public QLabel {
 class SheetLineEdit : public QLineEdit {
   Q_OBJECT
  public:
-  // `ring`: whether the box draws the focus ring itself; the race box's
-  // text part leaves it to the race box around it.
-  SheetLineEdit(QWidget* parent, bool ring);
+  using QLineEdit::QLineEdit;
 
  signals:
   void focusChanged(bool hasFocus);
@@ -160,10 +168,6 @@ class SheetLineEdit : public QLineEdit {
   bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  const bool ring_;
 };
 
 // The notes box: read-only, scrolled, its text selectable and copied with
@@ -201,7 +205,6 @@ class RaceBox : public QComboBox {
   // wipe the character; only a deliberate pick from the list does that.
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   // The drop-down's own place in its list does not follow a race text set

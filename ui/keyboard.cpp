@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "controls.h"
@@ -36,29 +38,45 @@ class KeyboardHelp : public QObject {
   // caption shows.
   void ShowCaptionText(std::string_view caption) { window_.Act(Click(caption)); }
 
-  // Steps from the caption whose text the panel shows (if any) to the next
-  // or previous one, round the end.
+  // Steps from the caption whose text the panel shows to the next or
+  // previous one, round the end; from the first or the last while the panel
+  // shows no caption's text.
   void StepThroughCaptions(int step) {
-    const std::string& shown = window_.sheet().Text(Field::info);
-    const int count = static_cast<int>(captions_.size());
-    int at = -1;
-    for (int i = 0; i < count; ++i) {
-      if (HelpFor(captions_[static_cast<std::size_t>(i)]) == shown) at = i;
-    }
-    const int next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+    const auto count = static_cast<int>(captions_.size());
+    const int next = at_ ? (*at_ + step + count) % count : (step > 0 ? 0 : count - 1);
     ShowCaptionText(captions_[static_cast<std::size_t>(next)]);
-    walkedTo_ = captions_[static_cast<std::size_t>(next)];
+    walked_ = true;
   }
 
-  // Any other action, or the focus moving on, ends the walk.
-  void EndWalk() { walkedTo_ = {}; }
+  // Any other text in the panel (About's, a copy's or a paste's, the
+  // trait's that a race pick unticks last) leaves no caption to walk on from.
+  void SheetShown(const ShownFields& changed) {
+    if (changed.test(Index(Field::info))) at_.reset();
+  }
+
+  // A click on a caption shows its text, and so does a click that ticks or
+  // unticks a trait: the next step goes on from that caption. After any
+  // action, as after the focus moves, Shift+F1 explains the focused control.
+  void Acted(const Action& action, const Outcome& outcome) {
+    walked_ = false;
+    if (action.kind != Action::Kind::Click) return;
+    std::string_view caption = action.text;
+    if (const auto box = FindBox(action.text)) {
+      if (IsTagBox(*box) || !outcome.Changed(*box)) return;
+      caption = CaptionOf(action.text);
+    }
+    if (const auto it = std::find(captions_.begin(), captions_.end(), caption); it != captions_.end()) {
+      at_ = static_cast<int>(it - captions_.begin());
+    }
+  }
+  void FocusMoved() { walked_ = false; }
 
   // What's This for the caption just walked to (its value, its box), or
   // else for the control with the focus, beside it. Whoever explains the
   // window's controls answers it.
   void ExplainWhereAsked() {
     QWidget* target = nullptr;
-    if (!walkedTo_.empty()) target = window_.Control(ExplainedFor(walkedTo_));
+    if (walked_ && at_) target = window_.Control(ExplainedFor(captions_[static_cast<std::size_t>(*at_)]));
     if (!target || Explain(window_.engine(), target->objectName().toStdString()).empty()) {
       target = NamedControl(QApplication::focusWidget());
     }
@@ -91,7 +109,8 @@ class KeyboardHelp : public QObject {
  private:
   SheetView& window_;
   const std::vector<std::string_view> captions_;
-  std::string_view walkedTo_;  // the caption Ctrl+F1 or Ctrl+Shift+F1 walked to last, until anything else happens
+  std::optional<int> at_;  // the caption whose text the panel shows, if it shows one
+  bool walked_ = false;    // Ctrl+F1 or Ctrl+Shift+F1 walked to it, and nothing else has happened since
 };
 
 }  // namespace
@@ -111,8 +130,11 @@ void AddKeyboardSupport(SheetView& window) {
 
   auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), &window);
   QObject::connect(whatsThis, &QShortcut::activated, help, [help] { help->ExplainWhereAsked(); });
-  QObject::connect(&window, &SheetView::acted, help, [help] { help->EndWalk(); });
-  QObject::connect(qApp, &QApplication::focusChanged, help, [help] { help->EndWalk(); });
+  QObject::connect(&window, &SheetView::sheetShown, help,
+                   [help](const ShownFields& changed) { help->SheetShown(changed); });
+  QObject::connect(&window, &SheetView::acted, help,
+                   [help](const Action& action, const Outcome& outcome) { help->Acted(action, outcome); });
+  QObject::connect(qApp, &QApplication::focusChanged, help, [help] { help->FocusMoved(); });
 }
 
 }  // namespace cindral

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QWidget>
+#include <bitset>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ namespace cindral {
 // A paste of the character: what the clipboard holds as plain text now
 // ("" for a picture or nothing at all).
 inline Action PasteFromClipboard() { return PasteCharacter(QGuiApplication::clipboard()->text().toStdString()); }
+
+// The fields whose text the window has just put on screen.
+using ShownFields = std::bitset<kFieldCount>;
 
 class SheetView : public QWidget {
   Q_OBJECT
@@ -57,8 +61,9 @@ class SheetView : public QWidget {
   }
 
  signals:
-  // After every action, undo and redo, once the window shows the sheet.
-  void sheetShown();
+  // After every action, undo and redo, once the window shows the sheet:
+  // the fields whose text changed, the information panel's among them.
+  void sheetShown(const cindral::ShownFields& changed);
   // After an action has run and been shown: what it was and what it did.
   void acted(const cindral::Action& action, const cindral::Outcome& outcome);
 };

@@ -313,6 +313,7 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
       PressWhereFocused(Qt::Key_F1, Qt::ControlModifier);
       shown.push_back(Text("info"));
     }
+    QVERIFY(Q(shown.front()).startsWith(QStringLiteral("Bruiser - ")));  // on from the trait ticked
     // Every caption's text once, the counter's and the secondary statistics'
     // among them, each exactly as a click on that caption shows it.
     const std::set<std::string> distinct(shown.begin(), shown.end());
@@ -329,6 +330,16 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
     QCOMPARE(Q(Text("info")), Q(cindral::HelpFor("tags")));
     PressWhereFocused(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Q(Text("info")), Q(cindral::HelpFor("Label94")));
+    // A tag and its undo leave the panel and the walk as they were; About's
+    // text starts the walk afresh.
+    const QString tagsCounter = QStringLiteral("This indicates the number of tags left");
+    Press("smallguns", Qt::Key_Space);
+    PressWhereFocused(Qt::Key_Z, Qt::ControlModifier);
+    PressWhereFocused(Qt::Key_F1, Qt::ControlModifier);
+    QVERIFY(Q(Text("info")).endsWith(tagsCounter));
+    Press("Command1", Qt::Key_Space);
+    PressWhereFocused(Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Q(Text("info")).endsWith(tagsCounter));
 
     // Only the panel changed.
     SheetSnapshot now = Snapshot(sheet());
