@@ -36,6 +36,7 @@ constexpr PageFont kNameFont{20, true};
 constexpr PageFont kRaceFont{12};
 constexpr PageFont kHeadingFont{10.5, true};
 constexpr PageFont kRowFont{9.5};
+constexpr PageFont kMarkedRowFont{9.5, true};  // a tagged skill
 constexpr PageFont kTraitFont{9.5, true};
 constexpr PageFont kMarkFont{8, false, true};
 constexpr PageFont kNoteFont{8.5};
@@ -176,10 +177,11 @@ class PageLayout {
       const double valueEdge = x + width * kValueEdge;
       const double height = Metrics(FontOf(kRowFont)).lineSpacing() * kRowLeading;
       const double lead = (height - Metrics(FontOf(kRowFont)).lineSpacing()) / 2;
-      const PageFont& captionFont = row.value.empty() ? kTraitFont : kRowFont;
+      const PageFont& valueFont = row.mark.empty() ? kRowFont : kMarkedRowFont;
+      const PageFont& captionFont = row.value.empty() ? kTraitFont : valueFont;
       const double captionRoom = row.value.empty() ? width : valueEdge - x - Points(kMarkGap) - Points(28);
       Line(captionFont, Q(row.caption), QRectF(x, y + lead, captionRoom, 0), Qt::AlignLeft);
-      Line(kRowFont, Q(row.value), QRectF(x, y + lead, valueEdge - x, 0), Qt::AlignRight);
+      Line(valueFont, Q(row.value), QRectF(x, y + lead, valueEdge - x, 0), Qt::AlignRight);
       if (!row.mark.empty()) {
         const double markX = valueEdge + Points(kMarkGap);
         const double markLead = Metrics(FontOf(kRowFont)).ascent() - Metrics(FontOf(kMarkFont)).ascent();
