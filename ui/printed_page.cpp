@@ -76,11 +76,11 @@ class PageLayout {
   // notes fill the right column down to `height`, and are at least a few.
   double Lay(const PrintedSheet& sheet, double width, double height) {
     double top = Title(sheet, width);
-    top += kTitleGap * unit_;
-    const double columnWidth = (width - kColumnGap * unit_) / 2;
+    top += Points(kTitleGap);
+    const double columnWidth = (width - Points(kColumnGap)) / 2;
     double bottom = top;
     for (std::size_t c = 0; c < sheet.columns.size(); ++c) {
-      const double x = static_cast<double>(c) * (columnWidth + kColumnGap * unit_);
+      const double x = static_cast<double>(c) * (columnWidth + Points(kColumnGap));
       double y = top;
       for (const PrintedSection& section : sheet.columns[c]) y = Section(section, x, y, columnWidth);
       if (c + 1 == sheet.columns.size()) y = RuledLines(x, y, columnWidth, height);
