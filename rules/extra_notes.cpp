@@ -51,6 +51,8 @@ static_assert(InKeyOrder(kNoteLines, [](const NoteLine& l) { return l.trait; }),
 
 }  // namespace
 
+std::string_view NoteLineOf(Trait trait) { return kNoteLines[Index(trait)].text; }
+
 // The pieces run together as one paragraph: the blank that ends each is
 // the only separator.
 void UpdateExtraNotes(Sheet& sheet) {

@@ -12,6 +12,7 @@ packages=(
   librsvg2-bin                         # renders the icon at build time
   lintian man-db                       # the package test: the package checker, the manual page
   weston qt6-wayland xvfb x11-utils    # the package test: the window on Wayland and on X11
+  poppler-utils                        # the print test reads the printed PDF back, the look test renders it
   locales
 )
 [ "${1:-}" != --fuzz ] || { shift; packages+=(clang-14 libclang-rt-14-dev); }  # scripts/fuzz.sh: clang 14 and its libFuzzer

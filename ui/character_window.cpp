@@ -18,6 +18,7 @@
 #include "history_menu.h"
 #include "keyboard.h"
 #include "palette.h"
+#include "print_character.h"
 #include "qt_text.h"
 #include "quit_after_shown.h"
 #include "tooltips.h"
@@ -259,6 +260,9 @@ void CharacterWindow::AddKeys() {
   // The boxes that take typed text keep Ctrl+V.
   key(kPasteCharacterKey, &PasteFromClipboard);
   key(kPasteKey, &PasteFromClipboard);
+  // Printing is the window's command, not a step of the character.
+  auto* print = new QShortcut(QKeySequence(kPrintCharacterKey), this);
+  connect(print, &QShortcut::activated, this, [this] { PrintCharacter(*this, engine_); });
 }
 
 Outcome CharacterWindow::Act(const Action& action) {

@@ -39,8 +39,9 @@ class CharacterWindow : public SheetView, private SheetObserver {
   bool CanRedo() const override { return history_->CanRedo(); }
   QWidget* Control(std::string_view name) const override;
 
-  // The menu a right-click opens: "Undo", "Redo", "Copy Character" and
-  // "Paste Character". It is made the first time it is asked for.
+  // The menu a right-click opens: "Undo", "Redo", "Copy Character", "Paste
+  // Character" and "Print Character…". It is made the first time it is
+  // asked for.
   QMenu& ContextMenu();
 
  protected:

@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "controls.h"
+#include "print_character.h"
 #include "sheet_view.h"
 
 namespace cindral {
@@ -29,6 +30,8 @@ QMenu* MakeWindowMenu(SheetView& window) {
   QAction* copy = AddEntry(*menu, QStringLiteral("Copy Character"), "copyCharacter", {QKeySequence(kCopyCharacterKey)});
   QAction* paste =
       AddEntry(*menu, QStringLiteral("Paste Character"), "pasteCharacter", {QKeySequence(kPasteCharacterKey)});
+  QAction* print =
+      AddEntry(*menu, QStringLiteral("Print Character\u2026"), "printCharacter", {QKeySequence(kPrintCharacterKey)});
   const auto act = [&window](QAction* entry, Action (*action)()) {
     QObject::connect(entry, &QAction::triggered, &window, [&window, action] { window.Act(action()); });
   };
@@ -36,6 +39,7 @@ QMenu* MakeWindowMenu(SheetView& window) {
   act(redo, &Redo);
   act(copy, &CopyCharacter);
   act(paste, &PasteFromClipboard);
+  QObject::connect(print, &QAction::triggered, &window, [&window] { PrintCharacter(window, window.engine()); });
   // The character can always be copied; a step only when there is one; a
   // paste only when the clipboard holds text.
   QObject::connect(menu, &QMenu::aboutToShow, &window, [&window, undo, redo, paste] {

@@ -1,7 +1,7 @@
-// The window's context menu: "Undo", "Redo", "Copy Character" and "Paste
-// Character", each with its key shown, each disabled while it has nothing
-// to do. It only maps onto the window's own actions; the keys work without
-// it.
+// The window's context menu: "Undo", "Redo", "Copy Character", "Paste
+// Character" and "Print Character…", each with its key shown, each disabled
+// while it has nothing to do. It only maps onto the window's own actions and
+// its print command; the keys work without it.
 #pragma once
 
 class QMenu;

@@ -1,6 +1,7 @@
 // The character copied out of the window: both forms on the clipboard, with
 // every value of a character that differs from the start in every part,
-// and the keys and the menu entry that copy it; and pasted back in.
+// and the keys and the menu entry that copy it; pasted back in; and
+// printed, through the print preview, into a PDF on A4 and on Letter.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
@@ -10,6 +11,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -18,7 +21,11 @@
 
 #include <memory>
 
+#include "character_summary.h"
 #include "character_window.h"
+#include "event_generator.h"
+#include "game_facts.h"
+#include "qt_text.h"
 #include "window_driver.h"
 
 using cindral::CharacterWindow;
@@ -108,6 +115,22 @@ QList<QStringList> TableRows(const QString& html) {
     rows << cells;
   }
   return rows;
+}
+
+// A text as the page's letters run: without the blanks and line breaks
+// where it wraps, nor the marks that only say which way letters run.
+QString Letters(QString text) {
+  return text.remove(
+      QRegularExpression(QStringLiteral("[\\s\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]")));
+}
+
+// Whether the page's letters hold a title whole, or its first twenty
+// letters or more and "…" where it was cut to the paper's width.
+bool HoldsTitle(const QString& page, const QString& title) {
+  for (qsizetype n = title.size(); n >= qMin<qsizetype>(20, title.size()); --n) {
+    if (page.contains(n == title.size() ? title : title.left(n) + QChar(0x2026))) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -287,6 +310,105 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
     QTRY_VERIFY(menu && menu->isVisible());
     QVERIFY(!menu->findChild<QAction*>(QStringLiteral("pasteCharacter"))->isEnabled());
     menu->hide();
+  }
+
+  // --- Printing ---------------------------------------------------------
+
+  // Characters of seeded play printed into a PDF on A4 and on Letter: one
+  // page, holding every value of the character's copy, a row's value and
+  // mark beside its caption, each trait with its effects, and what else the
+  // notes say under Extra. The first is printed with Ctrl+P in the name box,
+  // the second from the context menu; printing is no step and leaves the
+  // panel as it was.
+  void aPrintedCharacterHoldsEveryValueOnOnePage() {
+    using cindral::LineKind;
+    cindral::test::SeededChoices choices(2112);
+    cindral::test::EventGenerator events(choices);
+    const auto playUntil = [&](auto wanted) {
+      for (int i = 0; i < 5000 && !wanted(cindral::Summarize(window_->engine())); ++i) window_->Act(events.Next());
+      return wanted(cindral::Summarize(window_->engine()));
+    };
+    const auto line = [](const cindral::CharacterSummary& s, LineKind kind) { return s[cindral::LineOf(kind)]; };
+
+    QVERIFY(playUntil([&](const cindral::CharacterSummary& s) {  // a race picked, two traits, a tag
+      return line(s, LineKind::Traits).value.find(", ") != std::string::npos && line(s, LineKind::Race).mark.empty() &&
+             std::any_of(s.begin(), s.end(), [](const cindral::SummaryLine& l) { return l.mark == "tagged"; });
+    }));
+    window_->Act(cindral::TypeName("\u200F\u05E9\u05DC\u05D5\u05DD Ada\u202Eevil\u202C\t\x01\n"));
+    const QString panel = Panel();
+    const bool couldUndo = window_->CanUndo();
+    QPrintPreviewDialog* preview = PressPrint(Find("Name"));
+    QVERIFY(preview);
+    // The Hebrew letters in their order, the letters after the
+    // right-to-left override the other way round, the rest escaped.
+    PrintedPagesHold(*preview, QStringLiteral("\u05E9\u05DC\u05D5\u05DDAdalive\\t\\x01\\n"));
+    preview->close();
+    QTRY_VERIFY(!window_->findChild<QPrintPreviewDialog*>());  // closed, the preview is gone
+    QCOMPARE(Panel(), panel);
+    QCOMPARE(window_->CanUndo(), couldUndo);
+    QVERIFY(!window_->CanRedo());
+
+    for (int i = 0; i < 300; ++i) window_->Act(events.Next());
+    QVERIFY(playUntil([&](const cindral::CharacterSummary& s) { return !line(s, LineKind::Race).mark.empty(); }));
+    window_->Act(cindral::TypeName(cindral::test::Repeat("Vault Dweller ", 40)));
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {},
+                      Find("Label48")->mapTo(window_.get(), QPoint(3, 3)));
+    auto* menu = window_->findChild<QMenu*>(QStringLiteral("windowMenu"));
+    QTRY_VERIFY(menu && menu->isVisible());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(Entry(menu, "printCharacter")).center());
+    preview = window_->findChild<QPrintPreviewDialog*>(QStringLiteral("printPreview"));
+    QTRY_VERIFY(preview && preview->isVisible());
+    PrintedPagesHold(*preview, Letters(cindral::test::Repeat("Vault Dweller ", 40).c_str()));
+    preview->close();
+  }
+
+ private:
+  static QAction* Entry(QMenu* menu, const char* name) { return menu->findChild<QAction*>(QLatin1String(name)); }
+
+  // The preview printed on A4 and on Letter; `name` as its letters read on
+  // the paper.
+  void PrintedPagesHold(QPrintPreviewDialog& preview, const QString& name) {
+    const cindral::CharacterSummary summary = cindral::Summarize(window_->engine());
+    QTemporaryDir folder;
+    for (const auto& [paper, paperName] : {std::pair{QPageSize::A4, "A4"}, std::pair{QPageSize::Letter, "letter"}}) {
+      const QString pdf = folder.filePath(QLatin1String(paperName) + QStringLiteral(".pdf"));
+      PrintToPdf(preview, pdf, paper);
+      const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
+      QVERIFY2(!info.isEmpty(), "pdfinfo and pdftotext come with poppler-utils (scripts/deps.sh installs it)");
+      QVERIFY2(info.contains(QStringLiteral("\nPages:           1\n")), qPrintable(info));
+      QVERIFY2(info.contains(QStringLiteral("(%1)").arg(QLatin1String(paperName))), qPrintable(info));
+      // As laid out on the paper, for the rows; as its texts run, for the rest.
+      const QString page = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+      const QString flowing = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+      const QString letters = Letters(flowing);
+      const auto value = [&](cindral::LineKind kind) { return cindral::Q(summary[cindral::LineOf(kind)].value); };
+      QVERIFY2(HoldsTitle(letters, name), qPrintable(flowing));
+      QVERIFY2(HoldsTitle(letters, Letters(value(cindral::LineKind::Race))), qPrintable(flowing));
+      const QString raceMark = cindral::Q(summary[cindral::LineOf(cindral::LineKind::Race)].mark);
+      QVERIFY(raceMark.isEmpty() || letters.contains(Letters("(" + raceMark + ")")));
+      for (std::size_t i = 0; i < cindral::kSummaryLineCount; ++i) {
+        if (cindral::kSummaryLines[i].group.empty()) continue;  // a row: its caption, value and mark on one line
+        QString row = QStringLiteral("(^|  )") +
+                      QRegularExpression::escape(cindral::Q(cindral::kSummaryLines[i].caption)) + " +" +
+                      QRegularExpression::escape(cindral::Q(summary[i].value));
+        if (!summary[i].mark.empty()) row += " +" + QRegularExpression::escape(cindral::Q(summary[i].mark));
+        QVERIFY2(page.contains(QRegularExpression(row + "( |$)", QRegularExpression::MultilineOption)),
+                 qPrintable(row + "\n" + page));
+      }
+      QString notes = value(cindral::LineKind::Notes);
+      const QStringList traits = value(cindral::LineKind::Traits).split(QStringLiteral(", "));
+      for (const cindral::test::game::TraitFacts& trait : cindral::test::game::kTraitFacts) {
+        if (!traits.contains(cindral::Q(trait.caption))) continue;
+        const QString noteLine = cindral::Q(trait.noteLine).trimmed();
+        const QString effects = noteLine.mid(noteLine.indexOf(QStringLiteral(". ")) + 2);
+        QVERIFY2(letters.contains(Letters(cindral::Q(trait.caption) + effects)), qPrintable(flowing));
+        notes.remove(noteLine);
+      }
+      if (traits == QStringList{"none"}) QVERIFY2(letters.contains(QStringLiteral("Traitsnone")), qPrintable(flowing));
+      notes = notes.trimmed();
+      QVERIFY2(letters.contains(Letters("Extra" + (notes.isEmpty() ? QStringLiteral("none") : notes))),
+               qPrintable(flowing));
+    }
   }
 };
 

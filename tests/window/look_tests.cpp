@@ -3,7 +3,8 @@
 // ring wherever it is, a race that is typed and not picked looks so, and
 // captions, values and boxes share their rows' lines. Run at scale 1 and,
 // for high-resolution screens, at scale 2; each run leaves pictures of the
-// window in such a state and of its context menu in the build folder.
+// window in such a state, of its context menu and of the print preview in
+// the build folder, and the run at scale 1 a picture of the printed page.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QToolTip>
 #include <QtTest>
@@ -403,6 +405,36 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QVERIFY(balloon->text().contains(QStringLiteral("Damage Res. 0% \u2192 40%")));
     QVERIFY(picture({balloon}).save(file("whats-this")));
     QTest::keyClick(balloon, Qt::Key_Escape);
+  }
+
+  // A Robot with two traits and two tags in the print preview, and its page
+  // printed to PDF and rendered as the paper shows it: black on white, no
+  // colour anywhere. The README's picture of the page is the same, small,
+  // in few greys.
+  void writesPicturesOfThePrintPreviewAndThePrintedPage() {
+    const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
+    PickFromList(QStringLiteral("Robot"));
+    for (const char* name : {"inplu", "agplu", "smallguns", "science", "bruiser", "finesse"}) Click(name);
+    window_->Act(cindral::TypeName("Ada Lovelace"));
+    QPrintPreviewDialog* preview = PressPrint(Find("bruiser"));
+    QVERIFY(preview);
+    QVERIFY(preview->grab().save(dir.filePath(QStringLiteral("print-preview-scale-%1.png").arg(scale_))));
+    if (scale_ == 1) {
+      const QString pdf = dir.filePath(QStringLiteral("printed-page.pdf"));
+      PrintToPdf(*preview, pdf, QPageSize::A4);
+      for (const auto& [resolution, file] :
+           {std::pair{"100", "printed-page"}, std::pair{"48", "readme-printed-page"}}) {
+        Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QLatin1String(resolution), QStringLiteral("-png"),
+                                             QStringLiteral("-singlefile"), pdf, dir.filePath(QLatin1String(file))});
+      }
+      const QImage page(dir.filePath(QStringLiteral("printed-page.png")));
+      QVERIFY2(!page.isNull(), "pdftoppm comes with poppler-utils (scripts/deps.sh installs it)");
+      QCOMPARE(Count(page, [](QRgb p) { return qAbs(qRed(p) - qBlue(p)) > 8 || qAbs(qGreen(p) - qBlue(p)) > 8; }), 0);
+      QVERIFY(Count(page, [](QRgb p) { return Brightness(p) < 64; }) > 1000);
+      const QString readme = dir.filePath(QStringLiteral("readme-printed-page.png"));
+      QVERIFY(QImage(readme).convertToFormat(QImage::Format_Grayscale8).save(readme));
+    }
+    preview->close();
   }
 };
 

@@ -8,11 +8,16 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QtTest>
 #include <memory>
 #include <string>
 
 #include "character_window.h"
+#include "print_character.h"
 
 namespace cindral::test {
 
@@ -61,6 +66,33 @@ class WindowDriver {
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
     QTest::keyClicks(edit, text);
+  }
+
+  // Ctrl+P pressed on a control; the print preview it opened, or nullptr.
+  QPrintPreviewDialog* PressPrint(QWidget* at) {
+    at->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(at, kPrintCharacterKey.key(), kPrintCharacterKey.keyboardModifiers());
+    auto* preview = window_->findChild<QPrintPreviewDialog*>(QStringLiteral("printPreview"));
+    return preview && QTest::qWaitFor([&] { return preview->isVisible(); }) ? preview : nullptr;
+  }
+
+  // The preview's page printed to a PDF file on paper of a size, as the
+  // system's print dialog prints to a file.
+  static void PrintToPdf(QPrintPreviewDialog& preview, const QString& file, QPageSize::PageSizeId paper) {
+    QPrinter& printer = *preview.printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(paper));
+    preview.findChild<QPrintPreviewWidget*>()->print();
+  }
+
+  // What a program of poppler-utils (pdfinfo, pdftotext, pdftoppm) prints;
+  // "" when it fails or is missing.
+  static QString Poppler(const QString& program, const QStringList& arguments) {
+    QProcess run;
+    run.start(program, arguments);
+    if (!run.waitForFinished(60000) || run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0) return {};
+    return QString::fromUtf8(run.readAllStandardOutput());
   }
 };
 
