@@ -69,14 +69,24 @@ cmake --build "$build" -j"$(nproc)" --target "${engine_targets[@]}" "${window_ta
 # The tests of a library that failed, one name a line: the engine suite's
 # and the random sequences' by their GoogleTest names, the window tests' as
 # program::function.
+# A program that fails without naming a test (a crash, a hang cut off after
+# five minutes) is named itself.
+failures_of() {
+  local program=$1 pattern=$2 status=0
+  shift 2
+  (cd "$build" && timeout 300 "./$program" "$@" >"$scratch/run.log" 2>&1) || status=$?
+  local failed
+  failed=$(sed -n "$pattern" "$scratch/run.log" | grep -v '^[0-9]* tests\?$' || true)
+  if [ -n "$failed" ]; then echo "$failed"; elif [ "$status" -ne 0 ]; then echo "$program::exit-status-$status"; fi
+}
 engine_failures() {
   for program in "${engine_targets[@]}"; do
-    "$build/$program" --gtest_brief=1 2>&1 | sed -n 's/^\[  FAILED  \] \([^ ,]*\).*/\1/p' | grep -v '^[0-9]* tests\?$' || true
+    failures_of "$program" 's/^\[  FAILED  \] \([^ ,]*\).*/\1/p' --gtest_brief=1
   done
 }
 window_failures() {
   for program in "${window_targets[@]}"; do
-    (cd "$build" && timeout 300 "./$program" 2>&1) | sed -n "s/^FAIL!  : [A-Za-z]*::\([A-Za-z0-9_]*\)(.*/$program::\1/p" || true
+    failures_of "$program" "s/^FAIL!  : [A-Za-z]*::\([A-Za-z0-9_]*\)(.*/$program::\1/p"
   done
 }
 

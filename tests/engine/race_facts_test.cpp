@@ -23,6 +23,9 @@ TEST(RaceFacts, ARaceEntryTellsItsRowLimitsValuesTraitsAndNote) {
   }
   EXPECT_NE(RaceFacts(*RaceNamed("Ghoul")).find("Adds Poison Res. +30%, Rad Res. +80%."), std::string::npos);
   EXPECT_NE(RaceFacts(*RaceNamed("Gray Deathclaw")).find("Adds Melee Dmg. +5, HP Rate +2."), std::string::npos);
+  // Once picked, the race box tells the same of the race it shows.
+  Player picked("Robot");
+  EXPECT_TRUE(Explain(picked.engine(), "race").starts_with("Robot: starts with ST 7, PE 7, EN 7, CH 1, IN 5"));
 }
 
 TEST(RaceFacts, AStatisticStandsAgainstItsLimitsAndFeedsItsValues) {

@@ -247,22 +247,31 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
     QVERIFY(Clipboard().contains(QStringLiteral("\nName: Name\n")));
   }
 
-  // The menu's entry copies it too; copying is no step to take back.
-  void theMenuCopiesTheCharacterAndCopyingIsNoStep() {
-    Click("stplu");
+  // Picks an entry of the context menu a right-click on Hit Points opens.
+  void ChooseFromMenu(const char* entry) {
     const QPoint at = Find("Label48")->mapTo(window_.get(), QPoint(3, 3));
     QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, at);
     auto* menu = window_->findChild<QMenu*>(QStringLiteral("windowMenu"));
     QTRY_VERIFY(menu && menu->isVisible());
-    QAction* copy = menu->findChild<QAction*>(QStringLiteral("copyCharacter"));
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copy).center());
+    QAction* action = menu->findChild<QAction*>(QString::fromLatin1(entry));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
     QTRY_VERIFY(!menu->isVisible());
+  }
+
+  // The menu's entry copies it too; copying is no step to take back. The
+  // menu's paste brings it back.
+  void theMenuCopiesTheCharacterAndCopyingIsNoStep() {
+    Click("stplu");
+    ChooseFromMenu("copyCharacter");
     QVERIFY(Clipboard().contains(QStringLiteral("\nStrength: 6\n")));
     QCOMPARE(Panel(), kCopied);
 
     Press(Find("bruiser"), cindral::kUndoKey);
     QCOMPARE(Find<QLabel>("st")->text(), QStringLiteral("5"));
     QCOMPARE(Panel(), kCopied);  // the panel keeps its text through undo
+    ChooseFromMenu("pasteCharacter");
+    QCOMPARE(Find<QLabel>("st")->text(), QStringLiteral("6"));
+    QVERIFY(Clipboard().contains(QStringLiteral("\nStrength: 6\n")));
   }
 
   // Copy, pick another race, paste: the character comes back whole, as one
