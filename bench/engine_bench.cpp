@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "character_rebuild.h"
 #include "click_previews.h"
 #include "event_generator.h"
 #include "history.h"
@@ -69,6 +70,11 @@ std::string KindOf(const Action& event) {
     case Action::Kind::PickRace: return "race pick";
     case Action::Kind::TypeRace: return "race typed";
     case Action::Kind::TypeName: return "name typed";
+    case Action::Kind::EndTyping: return "typing ended";
+    case Action::Kind::CopyCharacter: return "copy";
+    case Action::Kind::PasteCharacter: return "paste";
+    case Action::Kind::Undo: return "undo";
+    case Action::Kind::Redo: return "redo";
     case Action::Kind::Click: break;
   }
   const auto control = cindral::FindControl(event.text);
@@ -269,7 +275,7 @@ int main(int argc, char** argv) {
   std::vector<Action> longTexts;
   for (int i = 0; i < 2000; ++i) {
     const std::string text(10000, static_cast<char>('a' + i % 26));
-    longTexts.push_back(i % 2 == 0 ? cindral::test::TypeRace(text) : cindral::test::TypeName(text));
+    longTexts.push_back(i % 2 == 0 ? cindral::TypeRace(text) : cindral::TypeName(text));
   }
   MeasureHistory("every step a 10,000-byte text", longTexts);
   std::printf("\n");

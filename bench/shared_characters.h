@@ -20,7 +20,7 @@ inline std::vector<std::string> CopiesOfSeededPlay(std::size_t count, std::uint6
   std::vector<std::string> copies;
   for (long events = 0; copies.size() < count;) {
     const Action event = generator.Next();
-    if (event.kind == test::Action::Kind::TypeRace) continue;
+    if (event.kind == Action::Kind::TypeRace) continue;
     test::Apply(played, event);
     if (++events % 100 == 0) copies.push_back(SummaryText(Summarize(played)));
   }
