@@ -59,7 +59,9 @@ const QString kRobotText = QStringLiteral(
     "HP Rate: 6\n"
     "\n"
     "Extra: Robots have a 40% Damage resistance to all kinds of attacks... except EMP (pulse weapons), they dont "
-    "gain perks either. Bruiser. -2 Action Points, +2 Strength. Finesse. +10 Critical Chance, -30% Damage.\n");
+    "gain perks either. Bruiser. -2 Action Points, +2 Strength. Finesse. +10 Critical Chance, -30% Damage.\n"
+    "\n"
+    "Check: Char Points: 1 unspent; Tags Left: 1 unspent\n");
 
 // The table, row by row, cell by cell; a cell that spans columns once.
 const QList<QStringList> kRobotRows = {
@@ -83,6 +85,7 @@ const QList<QStringList> kRobotRows = {
     {"HP Rate", "6", ""},
     {"Extra", "Robots have a 40% Damage resistance to all kinds of attacks... except EMP (pulse weapons), they dont gain "
      "perks either. Bruiser. -2 Action Points, +2 Strength. Finesse. +10 Critical Chance, -30% Damage."},
+    {"Check", "Char Points: 1 unspent; Tags Left: 1 unspent"},
 };
 // clang-format on
 
@@ -175,11 +178,15 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
                                        "not picked; trait boxes follow Human)\n\nPrimary Stats\nStrength: 5\n")));
     QVERIFY(text.contains(QStringLiteral("\nChar Points: 5\n\nTraits: none\n\nSkills\nSmall Guns: 25%\n")));
     QVERIFY(text.contains(QStringLiteral("\nElectricity Res.: 30%\n")));
-    QVERIFY(text.endsWith(QStringLiteral("\nHP Rate: 6\n\nExtra: none\n")));
+    const QString check = QStringLiteral(
+        "Check: Race: \u201CElf & <i>\u201D typed, not picked; the trait boxes follow Human; Char Points: 5 unspent; "
+        "Traits Left: 2 unspent; Tags Left: 3 unspent");
+    QVERIFY(text.endsWith(QStringLiteral("\nHP Rate: 6\n\nExtra: none\n\n") + check + QLatin1Char('\n')));
     const QList<QStringList> rows = TableRows(QApplication::clipboard()->mimeData()->html());
     QCOMPARE(rows.value(2), (QStringList{"Race", "Elf & <i> (typed, not picked; trait boxes follow Human)"}));
     QCOMPARE(rows.value(12), (QStringList{"Traits", "none"}));
-    QCOMPARE(rows.back(), (QStringList{"Extra", "none"}));
+    QCOMPARE(rows.value(rows.size() - 2), (QStringList{"Extra", "none"}));
+    QCOMPARE(rows.back(), (QStringList{"Check", check.mid(7)}));
   }
 
   // Ctrl+C copies the character where no text is selected; a selection in
@@ -255,7 +262,8 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
     QCOMPARE(Find<QLineEdit>("Name")->text(), kName);
     QVERIFY(Ticked("finesse") && Ticked("science") && !Ticked("fastmet"));
     QCOMPARE(Panel(), QStringLiteral("Character pasted: \u201CAda <b>&\"\u201D, a Robot.\n"
-                                     "Checked: every value matches the rules"));
+                                     "Checked: every value matches the rules\n"
+                                     "Worth a look:\nChar Points: 1 unspent\nTags Left: 1 unspent"));
     Press(Find("bruiser"), cindral::kCopyCharacterKey);
     QCOMPARE(Clipboard(), copied);
 
