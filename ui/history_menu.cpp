@@ -29,6 +29,8 @@ QMenu* MakeWindowMenu(SheetView& window) {
   QAction* copy = AddEntry(*menu, QStringLiteral("Copy Character"), "copyCharacter", {QKeySequence(kCopyCharacterKey)});
   QAction* paste =
       AddEntry(*menu, QStringLiteral("Paste Character"), "pasteCharacter", {QKeySequence(kPasteCharacterKey)});
+  QAction* check =
+      AddEntry(*menu, QStringLiteral("Check Character"), "checkCharacter", {QKeySequence(kCheckCharacterKey)});
   const auto act = [&window](QAction* entry, Action (*action)()) {
     QObject::connect(entry, &QAction::triggered, &window, [&window, action] { window.Act(action()); });
   };
@@ -36,6 +38,7 @@ QMenu* MakeWindowMenu(SheetView& window) {
   act(redo, &Redo);
   act(copy, &CopyCharacter);
   act(paste, &PasteFromClipboard);
+  act(check, &CheckCharacter);
   // The character can always be copied; a step only when there is one; a
   // paste only when the clipboard holds text.
   QObject::connect(menu, &QMenu::aboutToShow, &window, [&window, undo, redo, paste] {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -119,7 +120,7 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-  QString Panel() { return Find<QLabel>("info")->text(); }
+  QString Panel() { return Shown("info"); }
   void Press(QWidget* at, QKeyCombination key) {
     at->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(at->hasFocus());
@@ -251,7 +252,8 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
 
   // Copy, pick another race, paste: the character comes back whole, as one
   // step that one Ctrl+Z takes back. Ctrl+V pastes text into the name box,
-  // and a character where no box takes typed text.
+  // and a character's copy as the character wherever the focus is, the race
+  // text included.
   void aCopyPastesBackAsOneStep() {
     MakeTheRobot();
     Press(Find("science"), cindral::kCopyCharacterKey);
@@ -275,8 +277,71 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
     QCOMPARE(Find<QLineEdit>("Name")->text(), QStringLiteral("Zed"));  // over the text the focus selected
     QCOMPARE(Find<QComboBox>("race")->currentText(), QStringLiteral("Human"));
     QApplication::clipboard()->setText(copied);
-    Press(Find("extra"), cindral::kPasteKey);
+    Press(Find<QComboBox>("race")->lineEdit(), cindral::kPasteKey);
     QCOMPARE(Find<QComboBox>("race")->currentText(), QStringLiteral("Robot"));
+    QCOMPARE(Find<QLineEdit>("Name")->text(), kName);
+    QVERIFY(Find<cindral::RaceBox>("race")->showsPicked());
+  }
+
+  // A report longer than the panel gets a scroll bar, is read to its end
+  // and is copied out from the keyboard and from the panel's own menu; a
+  // text that fits shows none. Without a selection, Ctrl+C copies the
+  // character, in the panel too.
+  void thePanelScrollsALongReportAndCopiesItsSelection() {
+    auto* panel = Find<QPlainTextEdit>("info");
+    auto* bar = Find<QScrollBar>("infoScrollBar");
+    Click("Label39");
+    QVERIFY(!bar->isVisible());
+
+    // The copy with every skill and secondary statistic wrong: 36 differences.
+    Press(Find("bruiser"), cindral::kCopyCharacterKey);
+    QStringList lines = Clipboard().split(QLatin1Char('\n'));
+    const qsizetype skills = lines.indexOf(QStringLiteral("Skills")),
+                    extra = lines.indexOf(QStringLiteral("Extra: none"));
+    for (qsizetype i = skills + 1; i < extra; ++i) {
+      if (lines[i].contains(QStringLiteral(": "))) lines[i] = lines[i].section(QStringLiteral(": "), 0, 0) + ": 999";
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    Press(Find("bruiser"), cindral::kPasteCharacterKey);
+    QVERIFY(Panel().contains(QStringLiteral("Checked: 36 values differ")));
+    QVERIFY(Panel().contains(QStringLiteral("\nHP Rate: the text says 999, the rules give 6\n")));
+    QTRY_VERIFY(bar->isVisible());
+
+    // Read to its end, from the keyboard and with the scroll bar.
+    QTextCursor end(panel->document());
+    end.movePosition(QTextCursor::End);
+    QVERIFY(!panel->viewport()->rect().contains(panel->cursorRect(end)));
+    Press(panel, Qt::CTRL | Qt::Key_End);
+    QVERIFY(bar->value() > 0);
+    QVERIFY(panel->viewport()->rect().contains(panel->cursorRect(end)));
+    bar->setValue(0);
+    bar->setValue(bar->maximum());
+    QVERIFY(panel->viewport()->rect().contains(panel->cursorRect(end)));
+    QTest::keyClick(panel, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(panel, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Clipboard(), Panel());
+
+    // The first line shown, selected with the keyboard and copied with the
+    // menu's entry.
+    QTest::keyClick(panel, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(panel, Qt::Key_Down, Qt::ShiftModifier);
+    const QPoint at = panel->viewport()->mapTo(window_.get(), QPoint(10, 10));
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, at);
+    auto* menu = panel->findChild<QMenu*>(QStringLiteral("infoMenu"));
+    QTRY_VERIFY(menu && menu->isVisible());
+    QAction* copy = menu->findChild<QAction*>(QStringLiteral("copyInfo"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copy).center());
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(Clipboard(), QStringLiteral("Character pasted: \u201CName\u201D, a "));
+
+    for (QWidget* at : {static_cast<QWidget*>(panel), Find("bruiser")}) {
+      panel->moveCursor(QTextCursor::Start);
+      ClearClipboard();
+      Press(at, cindral::kCopyKey);
+      QVERIFY(Clipboard().startsWith(QStringLiteral("Cindral PnP Character Generator 1.0\n")));
+    }
+    Click("Label39");
+    QTRY_VERIFY(!bar->isVisible());
   }
 
   // A picture pastes nothing: the key says so in the panel and changes no
