@@ -437,6 +437,12 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(Name("info").startsWith(QStringLiteral("Character pasted")));
     QCOMPARE(heard_, QStringList{Name("info")});
+    // And what a check found, whole.
+    heard_.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Name("info").startsWith(QStringLiteral("Character checked")));
+    QVERIFY(Name("info").endsWith(QStringLiteral("\nTags Left: 3 unspent")));
+    QCOMPARE(heard_, QStringList{Name("info")});
   }
 };
 
