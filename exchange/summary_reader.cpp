@@ -364,7 +364,8 @@ class Reader {
     const bool holdsText = !Trimmed(raw).empty();
     switch (where_) {
       case Where::Before:
-        if (IsCharacterLine(c)) return Begin(number, c);
+        // The check is a copy's last line; a chat's "check: …" begins none.
+        if (IsCharacterLine(c) && c.slot != LineOf(LineKind::Check)) return Begin(number, c);
         if (holdsText && reading_.around.before++ == 0) first_ = {number, std::string(Trimmed(raw))};
         return;
       case Where::In:

@@ -1,16 +1,19 @@
 // A character pasted in as text and rebuilt through the rules: texts that
-// cannot be built, each leaving the character exactly as it was with the
-// line and the reason in the panel; a text edited by hand; the game
-// master's check; a copy made while the race text was typed; and copies of
-// characters that only a player's order of clicks reaches, which must come
-// back exactly all the same.
+// cannot be built, each leaving the character exactly as it was with every
+// line in the way and why in the panel; a text edited by hand, and one
+// found among the lines of a chat; the game master's check, and what it
+// would question, asked for through the history too; a copy made while the
+// race text was typed; and copies of characters that only a player's order
+// of clicks reaches, which must come back exactly all the same.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "character_check.h"
 #include "character_rebuild.h"
 #include "character_summary.h"
+#include "history.h"
 #include "player.h"
 
 namespace cindral::test {
@@ -219,6 +222,79 @@ TEST(PasteCharacter, ACopyMadeWhileTheRaceTextWasTypedBuildsTheRaceLastPicked) {
             "Character pasted: \u201CName\u201D, a Human.\nThe typed race text \u201CRobot\u201D was left out: the "
             "character is built as the Human last picked.\nChecked: every value matches the rules\n"
             "Worth a look:\nChar Points: 4 unspent\nTraits Left: 2 unspent\nTags Left: 3 unspent");
+}
+
+// What the rules allowed but a game master would question, asked for as a
+// player asks: through the history, changing nothing and making no step.
+// The copy ends with the same list, which a paste reads as nothing.
+struct Questioned {
+  const char* what;
+  void (*play)(Player&);
+  std::vector<std::string> questions;
+};
+
+// Strength pressed from 7 down to 1 while Bruiser was ticked, then Bruiser
+// unticked: Strength -1, six points back in the pool.
+void PressedWhileBruiserHeld(Player& p) { p.Click("bruiser"), p.Click("stmin", 6), p.Click("bruiser"); }
+void SpendAll(Player& p) {
+  for (const char* box : {"stplu", "stplu", "stplu", "stplu", "stplu", "sneak", "steal", "traps", "finesse", "jinx"}) {
+    p.Click(box);
+  }
+}
+
+const Questioned kQuestioned[] = {
+    {"every point, tag and trait spent, and a long name",
+     [](Player& p) { p.TypeName("Adalbert Wolfgang Ferdinand von Lovelace"), SpendAll(p); },
+     {}},
+    {"Strength below the race's minimum after Bruiser's untick",
+     [](Player& p) { PressedWhileBruiserHeld(p), p.Click("inplu", 5), p.Click("agplu", 5), p.Click("luplu"); },
+     {"Strength −1: a Human's Strength is 1 to 10", "Traits Left: 2 unspent", "Tags Left: 3 unspent"}},
+    {"the same with Bruiser ticked again",
+     [](Player& p) { PressedWhileBruiserHeld(p), p.Click("bruiser"); },
+     {"Strength 1, −1 without Bruiser's +2: a Human's Strength is 1 to 10", "Char Points: 11 unspent",
+      "Traits Left: 1 unspent", "Tags Left: 3 unspent"}},
+    {"Beta Software's tag spent, then the trait unticked",
+     [](Player& p) {
+       p.Pick("Robot");
+       for (const char* box : {"betasoft", "smallguns", "bigguns", "doctor", "repair", "betasoft"}) p.Click(box);
+     },
+     {"Char Points: 3 unspent", "Traits Left: 2 unspent", "Tags Left: −1, more skills tagged than there were tags"}},
+    {"Unarmed tagged by Ham Fisted with no tag left",
+     [](Player& p) {
+       p.Pick("Super-Mutant");
+       for (const char* box : {"smallguns", "doctor", "repair", "hamfist", "repair", "hamfist"}) p.Click(box);
+     },
+     {"Char Points: 5 unspent", "Traits Left: 2 unspent", "Unarmed: tagged while its box was closed"}},
+    {"a race typed and not picked",
+     [](Player& p) { SpendAll(p), p.Type("Elf"); },
+     {"Race: \u201CElf\u201D typed, not picked; the trait boxes follow Human"}},
+};
+
+TEST(CheckCharacter, ListsWhatTheRulesAllowedButAGameMasterWouldQuestion) {
+  for (const Questioned& q : kQuestioned) {
+    Player p;
+    q.play(p);
+    const Snapshot before = Character(p);
+    History history(p.engine(), &RebuildCharacter, &ShowCharacterCheck);
+    EXPECT_FALSE(history.Act(CheckCharacter()).step) << q.what;
+    EXPECT_EQ(Differences(before, Character(p)), "") << q.what;
+    std::string list = q.questions.empty() ? "Nothing to question" : "Worth a look:", line;
+    for (const std::string& question : q.questions) list += "\n" + question, line += "; " + question;
+    const std::string& info = p["info"];
+    EXPECT_EQ(info.substr(info.find('\n') + 1), list) << q.what;
+    const std::string copy = SummaryText(Summarize(p.engine()));
+    EXPECT_TRUE(copy.ends_with("\n\nCheck: " + (line.empty() ? "Nothing to question" : line.substr(2)) + "\n"))
+        << q.what;
+  }
+  Player named;
+  kQuestioned[0].play(named);
+  ShowCharacterCheck(named.engine());
+  EXPECT_TRUE(named["info"].starts_with("Character checked: \u201CAdalbert Wolfgang Ferdin\u2026\u201D, a Human.\n"));
+
+  std::string copy = SummaryText(Summarize(named.engine()));
+  copy.replace(copy.find("\nCheck: ") + 8, std::string::npos, "Strength 99: nonsense\n");
+  ASSERT_TRUE(RebuildCharacter(named.engine(), copy)) << named["info"];
+  EXPECT_TRUE(named["info"].ends_with("\nChecked: every value matches the rules\nNothing to question"));
 }
 
 // Characters a copy must bring back exactly, though the rules reach them

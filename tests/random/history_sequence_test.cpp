@@ -548,13 +548,9 @@ std::string InChat(const std::string& copy, SeededChoices& choices) {
       "here is mine", "[20:13] <bob> show me your character", "lol", "", "what do you think?", "<bob> one sec"};
   static constexpr const char* kPrefixes[] = {
       "", "> ", "[20:14] <mara> ", "20:14:05 mara: ", "| ", "(8:14 PM) @mara> ", "» "};
-  static constexpr std::array<std::array<std::string_view, 2>, 7> kAbbreviated = {{{"Strength", "ST"},
-                                                                                   {"Perception", "PE"},
-                                                                                   {"Endurance", "EN"},
-                                                                                   {"Charisma", "CH"},
-                                                                                   {"Intelligence", "IN"},
-                                                                                   {"Agility", "AG"},
-                                                                                   {"Luck", "LU"}}};
+  static constexpr std::string_view kStats[] = {"Strength",     "Perception", "Endurance", "Charisma",
+                                                "Intelligence", "Agility",    "Luck"};
+  static constexpr std::string_view kAbbreviations[] = {"ST", "PE", "EN", "CH", "IN", "AG", "LU"};
   const std::string prefix = kPrefixes[choices.Below(std::size(kPrefixes))];
   std::string text;
   const auto chat = [&](std::uint32_t most) {
@@ -566,9 +562,9 @@ std::string InChat(const std::string& copy, SeededChoices& choices) {
     std::string line = copy.substr(start, copy.find('\n', start) - start);
     if (const std::size_t colon = line.find(": "); colon != std::string::npos) {
       std::string caption = line.substr(0, colon), value = line.substr(colon + 2);
-      for (const auto& [name, abbreviation] : kAbbreviated) {
-        if (caption != name) continue;
-        if (choices.Below(2) == 0) caption = abbreviation;
+      for (std::size_t stat = 0; stat < std::size(kStats); ++stat) {
+        if (caption != kStats[stat]) continue;
+        if (choices.Below(2) == 0) caption = kAbbreviations[stat];
         if (choices.Below(3) == 0) value += ".0";
       }
       const std::uint32_t letterCase = choices.Below(3);
