@@ -233,8 +233,9 @@ constexpr std::array<std::string_view, 10> kQuoteMarks = {">",      "|",      "\
 std::size_t ChatPiece(std::string_view text) {
   const auto closing = [&](char open, char close) -> std::size_t {
     if (text.front() != open) return 0;
-    const std::size_t end = text.find(close, 1);
-    return end == std::string_view::npos || end == 1 || end > kLongestCaption ? 0 : end + 1;
+    // Looked for no further than a piece can reach.
+    const std::size_t end = text.substr(0, kLongestCaption + 1).find(close, 1);
+    return end == std::string_view::npos || end == 1 ? 0 : end + 1;
   };
   if (const std::size_t n = closing('[', ']')) return n;
   if (const std::size_t n = closing('<', '>')) return n;
