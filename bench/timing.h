@@ -11,7 +11,9 @@ struct Figures {
   double median, p99, max, mean;
 };
 
+// No timings at all (a run too short for any undo) give no figures: zeros.
 inline Figures FiguresOf(std::vector<double> ns) {
+  if (ns.empty()) return {0, 0, 0, 0};
   std::sort(ns.begin(), ns.end());
   double sum = 0;
   for (const double t : ns) sum += t;

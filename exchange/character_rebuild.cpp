@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "character_check.h"
 #include "character_summary.h"
 #include "race_selection.h"
 #include "stat_allocation.h"
@@ -71,7 +72,10 @@ bool Has(const std::vector<Trait>& traits, Trait trait) {
   return std::find(traits.begin(), traits.end(), trait) != traits.end();
 }
 
-// Plans the player's steps that build the character, or says why none can.
+// Plans the player's steps that build the character, or finds every line
+// that stands in the way of any build. It plans on what the text gave:
+// a statistic whose line could not be read is left out, and so is the
+// sum of the points when any is.
 class Planner {
  public:
   Planner(const SharedCharacter& character, const Engine& engine)
@@ -83,36 +87,41 @@ class Planner {
     build_.name = character.name;
   }
 
-  // The build, or nothing with the problem set.
-  std::optional<Build> Plan() {
-    if (!TraitsAllowed() || !StatsReachable() || !TagsAllowed()) return std::nullopt;
+  // Adds every problem it finds to `problems`; the build, when the text
+  // had none and neither did it.
+  std::optional<Build> Plan(std::vector<LineProblem>& problems) {
+    TraitsAllowed(problems);
+    StatsReachable(problems);
+    TagsAllowed(problems);
+    if (!problems.empty()) return std::nullopt;
     PressStatistics();
     TickTraitsAndTags();
     return build_;
   }
 
-  const std::string& problem() const { return problem_; }
-
  private:
-  const std::string& Line(LineKind kind, std::size_t index = 0) const { return character_.lines[LineOf(kind, index)]; }
+  std::size_t Slot(LineKind kind, std::size_t index = 0) const { return LineOf(kind, index); }
+  const std::string& Line(LineKind kind, std::size_t index = 0) const { return character_.lines[Slot(kind, index)]; }
+  std::size_t Number(LineKind kind, std::size_t index = 0) const { return character_.numbers[Slot(kind, index)]; }
 
-  bool Fail(std::string_view line, std::string_view why) {
-    problem_ = QuotedLine(line) + " — " + std::string(why);
-    return false;
+  LineProblem ProblemAt(LineKind kind, std::size_t index, std::string why) const {
+    return ProblemWith({Number(kind, index)}, QuotedLine(Line(kind, index)), std::move(why));
   }
 
   std::string RaceOwner() const { return "a " + std::string(NameOf(race_)) + "'s"; }
 
-  bool TraitsAllowed() {
+  void TraitsAllowed(std::vector<LineProblem>& problems) const {
     const std::vector<Trait>& traits = character_.traits;
-    if (traits.size() > 2) return Fail(Line(LineKind::Traits), "a character takes at most two traits");
+    std::vector<std::string> why, ruledOut;
+    if (traits.size() > 2) why.emplace_back("a character takes at most two traits");
     for (const Trait trait : traits) {
-      if (!RaceAllows(race_, trait)) {
-        return Fail(Line(LineKind::Traits), std::string(kTraits[Index(trait)].caption) + " is not available to a " +
-                                                std::string(NameOf(race_)));
-      }
+      if (!RaceAllows(race_, trait)) ruledOut.emplace_back(kTraits[Index(trait)].caption);
     }
-    return true;
+    if (!ruledOut.empty()) {
+      why.push_back(Listed(ruledOut, " and ") + (ruledOut.size() == 1 ? " is" : " are") + " not available to a " +
+                    std::string(NameOf(race_)));
+    }
+    if (!why.empty()) problems.push_back(ProblemAt(LineKind::Traits, 0, Listed(why, "; ")));
   }
 
   // The statistics' shift from a set of traits.
@@ -134,52 +143,115 @@ class Planner {
     return bought;
   }
 
-  // The traits to hold ticked while a statistic is pressed to `target`: the
-  // race's limits are held against the value shown, which a ticked trait
-  // moves. None if no trait the race allows, alone or in a pair, lets the
-  // presses get there.
-  std::optional<std::vector<Trait>> Helpers(std::size_t stat, long long target) const {
-    const Limit limit = kRaceLimits[Index(race_)].limits[stat];
-    const long long start = row_.stats[stat];
-    const auto lets = [&](long long shift) {
-      // A "-" needs the value shown above the low limit until the last
-      // press; a "+" needs it below the high one.
-      return target < start ? target + 1 + shift > limit.low : target - 1 + shift < limit.high;
-    };
-    if (target == start || lets(0)) return std::vector<Trait>{};
-    for (const TraitShift& one : shifts_) {
-      if (lets(one.shift[stat])) return std::vector<Trait>{one.trait};
-    }
+  // Traits held ticked while a statistic is pressed, and what they add to
+  // it: the race's limits are held against the value shown, which a
+  // ticked trait moves.
+  struct Holding {
+    std::vector<Trait> traits;
+    long long shift = 0;
+  };
+
+  // Every way to hold traits while pressing a statistic: none, one trait
+  // the race allows, or two of them.
+  std::vector<Holding> Holdings(std::size_t stat) const {
+    std::vector<Holding> holdings = {{}};
+    for (const TraitShift& one : shifts_) holdings.push_back({{one.trait}, one.shift[stat]});
     for (std::size_t a = 0; a < shifts_.size(); ++a) {
       for (std::size_t b = a + 1; b < shifts_.size(); ++b) {
-        if (lets(shifts_[a].shift[stat] + shifts_[b].shift[stat])) {
-          return std::vector<Trait>{shifts_[a].trait, shifts_[b].trait};
-        }
+        holdings.push_back({{shifts_[a].trait, shifts_[b].trait}, shifts_[a].shift[stat] + shifts_[b].shift[stat]});
       }
+    }
+    return holdings;
+  }
+
+  // Whether presses of a statistic get to `target` while `shift` is held:
+  // a "-" needs the value shown above the low limit until the last press,
+  // a "+" needs it below the high one.
+  bool Lets(std::size_t stat, long long target, long long shift) const {
+    const Limit limit = kRaceLimits[Index(race_)].limits[stat];
+    const long long start = row_.stats[stat];
+    if (target == start) return true;
+    return target < start ? target + 1 + shift > limit.low : target - 1 + shift < limit.high;
+  }
+
+  // The traits to hold ticked while a statistic is pressed to `target`;
+  // none if no holding lets the presses get there.
+  std::optional<std::vector<Trait>> Helpers(std::size_t stat, long long target) const {
+    for (const Holding& holding : Holdings(stat)) {
+      if (Lets(stat, target, holding.shift)) return holding.traits;
     }
     return std::nullopt;
   }
 
-  bool StatsReachable() {
+  // How far the presses take a statistic either way, and the traits held
+  // to get so far.
+  struct Reach {
+    long long low, high;
+    std::vector<Trait> lowBy, highBy;
+  };
+
+  Reach ReachOf(std::size_t stat) const {
+    const Limit limit = kRaceLimits[Index(race_)].limits[stat];
+    Reach reach{limit.low, limit.high, {}, {}};
+    for (const Holding& holding : Holdings(stat)) {
+      if (limit.low - holding.shift < reach.low) reach.low = limit.low - holding.shift, reach.lowBy = holding.traits;
+      if (limit.high - holding.shift > reach.high) {
+        reach.high = limit.high - holding.shift, reach.highBy = holding.traits;
+      }
+    }
+    return reach;
+  }
+
+  // "a Human's Strength is 1 to 10, or down to -2 when Bruiser and Gifted
+  // were ticked and unticked": what the rules let the presses reach.
+  std::string ReachWords(std::size_t stat) const {
+    const Limit limit = kRaceLimits[Index(race_)].limits[stat];
+    const Reach reach = ReachOf(stat);
+    std::string words = RaceOwner() + " " + std::string(kStats[stat].name) + " is " + std::to_string(limit.low) +
+                        " to " + std::to_string(limit.high);
+    const auto beyond = [&](std::string_view way, long long to, const std::vector<Trait>& by) {
+      std::vector<std::string> names;
+      for (const Trait trait : by) names.emplace_back(kTraits[Index(trait)].caption);
+      words += ", or " + std::string(way) + " to " + std::to_string(to) + " when " + Listed(names, " and ") +
+               (names.size() == 1 ? " was" : " were") + " ticked and unticked";
+    };
+    if (reach.low < limit.low) beyond("down", reach.low, reach.lowBy);
+    if (reach.high > limit.high) beyond("up", reach.high, reach.highBy);
+    return words;
+  }
+
+  bool StatRead(std::size_t stat) const { return character_.read[Slot(LineKind::Stat, stat)]; }
+
+  void StatsReachable(std::vector<LineProblem>& problems) const {
     const Stats bought = Bought();
     const Stats shift = ShiftOf(character_.traits);
     long long spent = 0;
+    // The sum of the points counts only when every statistic is read and
+    // within reach on its own.
+    bool allRead = true;
     std::vector<std::string> raised;
+    std::vector<std::size_t> raisedAt;
     for (std::size_t s = 0; s < kStatCount; ++s) {
+      if (!StatRead(s)) {
+        allRead = false;
+        continue;
+      }
       spent += bought[s] - row_.stats[s];
-      if (bought[s] > row_.stats[s]) raised.push_back(Line(LineKind::Stat, s));
+      if (bought[s] > row_.stats[s]) {
+        raised.push_back(Line(LineKind::Stat, s));
+        raisedAt.push_back(Number(LineKind::Stat, s));
+      }
       if (Helpers(s, bought[s])) continue;
-      const Limit limit = kRaceLimits[Index(race_)].limits[s];
-      std::string why = RaceOwner() + " " + std::string(kStats[s].name) + " is " + std::to_string(limit.low) + " to " +
-                        std::to_string(limit.high);
+      allRead = false;
+      std::string why = ReachWords(s);
       if (shift[s] != 0) why += ", and " + TraitsShifting(s) + " " + std::to_string(shift[s]);
-      return Fail(Line(LineKind::Stat, s), why);
+      problems.push_back(ProblemAt(LineKind::Stat, s, std::move(why)));
     }
-    if (spent > row_.charPoints) {
-      return Fail(Listed(raised), "the statistics need " + std::to_string(spent - row_.charPoints) +
-                                      " more character points than a " + std::string(NameOf(race_)) + " has");
+    if (allRead && spent > row_.charPoints) {
+      problems.push_back(ProblemWith(raisedAt, QuotedLine(Listed(raised)),
+                                     "the statistics need " + std::to_string(spent - row_.charPoints) +
+                                         " more character points than a " + std::string(NameOf(race_)) + " has"));
     }
-    return true;
   }
 
   // "Bruiser adds", "Bruiser and Gifted add": the final traits that move a
@@ -204,15 +276,20 @@ class Planner {
 
   // Three tags; Beta Software gives a fourth, and Ham Fisted tags Unarmed
   // even when no tag is left.
-  bool TagsAllowed() {
+  void TagsAllowed(std::vector<LineProblem>& problems) const {
     const std::size_t most =
         3 + RaceAllows(race_, Trait::betasoft) + (RaceAllows(race_, Trait::hamfist) && Tags(Skill::Unarmed));
     const std::vector<Skill> tagged = Tagged();
-    if (tagged.size() <= most) return true;
+    if (tagged.size() <= most) return;
     std::vector<std::string> captions;
-    for (const Skill skill : tagged) captions.emplace_back(kSkills[Index(skill)].caption);
-    return Fail(Listed(captions) + " (tagged)",
-                "a " + std::string(NameOf(race_)) + " tags at most " + std::string(kCounts[most]) + " skills");
+    std::vector<std::size_t> numbers;
+    for (const Skill skill : tagged) {
+      captions.emplace_back(kSkills[Index(skill)].caption);
+      numbers.push_back(Number(LineKind::Skill, Index(skill)));
+    }
+    problems.push_back(
+        ProblemWith(numbers, Listed(captions) + " (tagged)",
+                    "a " + std::string(NameOf(race_)) + " tags at most " + std::string(kCounts[most]) + " skills"));
   }
 
   void Click(Box box) { build_.clicks.push_back(NameOf(box)); }
@@ -290,21 +367,18 @@ class Planner {
   const RaceRow& row_;
   std::vector<TraitShift> shifts_;
   Build build_;
-  std::string problem_;
 };
 
 // Whether the side build gave what the text asks for: every statistic and
-// every trait. Tags may differ where the rules tag a skill themselves; the
-// check lists that.
-std::optional<std::string> Unbuilt(const SharedCharacter& character, const Engine& built) {
+// every trait; the first line it did not give. Tags may differ where the
+// rules tag a skill themselves; the check lists that.
+std::optional<std::size_t> Unbuilt(const SharedCharacter& character, const Engine& built) {
   const Stats stats = StatsOf(built.sheet());
   for (std::size_t s = 0; s < kStatCount; ++s) {
-    if (stats[s] != character.stats[s]) return character.lines[LineOf(LineKind::Stat, s)];
+    if (stats[s] != character.stats[s]) return LineOf(LineKind::Stat, s);
   }
   for (const TraitInfo& trait : kTraits) {
-    if (Ticked(built.sheet(), trait.box) != Has(character.traits, trait.trait)) {
-      return character.lines[LineOf(LineKind::Traits)];
-    }
+    if (Ticked(built.sheet(), trait.box) != Has(character.traits, trait.trait)) return LineOf(LineKind::Traits);
   }
   return std::nullopt;
 }
@@ -348,15 +422,42 @@ std::string Check(const SharedCharacter& character, const Engine& built) {
          " from the rules, whose values are kept:" + differences;
 }
 
-std::string Pasted(const SharedCharacter& character) {
-  std::string text = "Character pasted: ";
-  text += character.name.empty() ? "a " + character.race + " without a name"
-                                 : "\u201C" + QuotedLine(character.name) + "\u201D, a " + character.race;
-  text += ".\n";
+// What became of the text around the character, a sentence a line.
+std::string Around(const Surroundings& around) {
+  const std::string text = SurroundingsText(around);
+  return text.empty() ? text : text + "\n";
+}
+
+std::string Pasted(const SharedCharacter& character, const Surroundings& around) {
+  std::string text = "Character pasted: " + CharacterCalled(character.name, character.race) + ".\n" + Around(around);
   if (character.typedRace) {
-    text += "The typed race text \u201C" + QuotedLine(*character.typedRace) +
+    text += "The typed race text \u201C" + QuotedName(*character.typedRace) +
             "\u201D was left out: the character is built as the " + character.race + " last picked.\n";
   }
+  return text;
+}
+
+// Every line in the way, in the text's order (what the text lacks last),
+// one a line; past the most listed, how many more.
+std::string Refused(std::vector<LineProblem> problems, std::size_t unlisted, const Surroundings& around) {
+  std::stable_sort(problems.begin(), problems.end(), [](const LineProblem& a, const LineProblem& b) {
+    return (a.number == 0 ? SIZE_MAX : a.number) < (b.number == 0 ? SIZE_MAX : b.number);
+  });
+  if (problems.size() > kProblemsListed) {
+    unlisted += problems.size() - kProblemsListed;
+    problems.resize(kProblemsListed);
+  }
+  std::string text(kNothingPasted);
+  for (const LineProblem& problem : problems) {
+    text += problem.where.empty() ? problem.why : problem.where + " \u2014 " + problem.why;
+    text += '\n';
+  }
+  if (unlisted > 0) {
+    text += "\u2026 and " + std::to_string(unlisted) + (unlisted == 1 ? " more line stands" : " more lines stand") +
+            " in the way.\n";
+  }
+  text += Around(around);
+  text.pop_back();
   return text;
 }
 
@@ -368,28 +469,27 @@ bool RebuildCharacter(Engine& engine, std::string_view text) {
     sheet.SetText(Field::info, "Nothing pasted: the clipboard holds no text.");
     return false;
   }
-  const Reading reading = ReadSummary(text);
-  if (!reading.character) {
-    sheet.SetText(Field::info, std::string(kNothingPasted) + reading.problem);
-    return false;
-  }
-  const SharedCharacter& character = *reading.character;
-  Planner planner(character, engine);
-  const std::optional<Build> build = planner.Plan();
+  Reading reading = ReadSummary(text);
+  const SharedCharacter& character = reading.character;
+  std::optional<Build> build;
+  // Without a race of the list there are no limits to plan against.
+  if (RaceNamed(character.race)) build = Planner(character, engine).Plan(reading.problems);
   if (!build) {
-    sheet.SetText(Field::info, std::string(kNothingPasted) + planner.problem());
+    sheet.SetText(Field::info, Refused(std::move(reading.problems), reading.unlisted, reading.around));
     return false;
   }
   // Built on the side first: nothing shows until the build is whole.
   Engine side(engine);
   Play(side, *build);
-  if (const auto line = Unbuilt(character, side)) {
-    sheet.SetText(Field::info, std::string(kNothingPasted) + QuotedLine(*line) + " — the rules do not build it");
+  if (const auto slot = Unbuilt(character, side)) {
+    const LineProblem problem =
+        ProblemWith({character.numbers[*slot]}, QuotedLine(character.lines[*slot]), "the rules do not build it");
+    sheet.SetText(Field::info, Refused({problem}, 0, reading.around));
     return false;
   }
   const std::string checked = Check(character, side);
   Play(engine, *build);
-  sheet.SetText(Field::info, Pasted(character) + checked);
+  sheet.SetText(Field::info, Pasted(character, reading.around) + checked + "\n" + QuestionsReport(Questions(engine)));
   return true;
 }
 

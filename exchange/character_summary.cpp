@@ -1,9 +1,8 @@
 #include "character_summary.h"
 
-#include <algorithm>
 #include <charconv>
 
-#include "race_selection.h"
+#include "character_check.h"
 #include "words.h"
 
 #ifndef CINDRAL_VERSION
@@ -13,10 +12,6 @@
 namespace cindral {
 
 namespace {
-
-constexpr std::string_view kProgramName = "Cindral PnP Character Generator";
-constexpr std::string_view kBlanks = " \t";
-constexpr std::string_view kNone = "none";
 
 std::string TraitsAsShown(const Sheet& sheet) {
   std::vector<std::string> traits;
@@ -105,214 +100,6 @@ void AppendUtf8(std::string& out, std::uint32_t c) {
   }
 }
 
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t start = text.find_first_not_of(kBlanks);
-  if (start == std::string_view::npos) return {};
-  return text.substr(start, text.find_last_not_of(kBlanks) - start + 1);
-}
-
-// A caption as the reader compares it: in lower case, without full stops,
-// each run of blanks one blank.
-std::string Folded(std::string_view text) {
-  std::string folded;
-  bool blank = false;
-  for (const char c : text) {
-    if (c == '.') continue;
-    if (c == ' ' || c == '\t') {
-      blank = !folded.empty();
-      continue;
-    }
-    if (blank) folded += ' ';
-    blank = false;
-    folded += LowerCase(c);
-  }
-  return folded;
-}
-
-// The mark in parentheses a value ends with, if any, and the value before it.
-struct Marked {
-  std::string_view value;
-  std::optional<std::string_view> mark;
-};
-
-Marked SplitMark(std::string_view value) {
-  const std::size_t open = value.rfind('(');
-  if (value.empty() || value.back() != ')' || open == std::string_view::npos) return {value, std::nullopt};
-  return {Trimmed(value.substr(0, open)), value.substr(open + 1, value.size() - open - 2)};
-}
-
-std::optional<std::string_view> RaceListed(std::string_view text) {
-  const std::string folded = Folded(text);
-  for (const std::string_view race : kRaceList) {
-    if (Folded(race) == folded) return race;
-  }
-  return std::nullopt;
-}
-
-// Far past every limit, and far from what a long long holds.
-constexpr long long kFarPastEveryLimit = 1'000'000'000;
-
-std::optional<long long> WholeNumber(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty() || text.front() == '+') return std::nullopt;
-  long long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (end != text.data() + text.size()) return std::nullopt;
-  // Digits past what a number holds read as a number past every limit.
-  if (error == std::errc::result_out_of_range) value = text.front() == '-' ? -kFarPastEveryLimit : kFarPastEveryLimit;
-  else if (error != std::errc()) return std::nullopt;
-  return std::clamp(value, -kFarPastEveryLimit, kFarPastEveryLimit);
-}
-
-// The captions of a table's rows, folded once: those of the lines and
-// those of the traits.
-template <typename Row, std::size_t N>
-std::array<std::string, N> FoldedCaptionsOf(const std::array<Row, N>& rows) {
-  std::array<std::string, N> folded;
-  for (std::size_t i = 0; i < N; ++i) folded[i] = Folded(rows[i].caption);
-  return folded;
-}
-
-const std::array<std::string, kSummaryLineCount>& FoldedCaptions() {
-  static const auto captions = FoldedCaptionsOf(kSummaryLines);
-  return captions;
-}
-
-const std::array<std::string, kTraitCount>& FoldedTraits() {
-  static const auto captions = FoldedCaptionsOf(kTraits);
-  return captions;
-}
-
-class Reader {
- public:
-  Reading Read(std::string_view text) {
-    if (text.size() > kLongestSummary) {
-      return Failed("The text is " + std::to_string(text.size() / 1024) +
-                    " KiB long, more than any character's (at most 512 KiB)");
-    }
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return Failed("The text is empty");
-    while (!text.empty()) {
-      const std::size_t end = text.find('\n');
-      std::string_view line = text.substr(0, end);
-      text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-      if (line.ends_with('\r')) line.remove_suffix(1);
-      if (!ReadLine(Trimmed(line))) return Failed(std::move(problem_));
-    }
-    for (const LineKind needed : {LineKind::Name, LineKind::Race, LineKind::Stat}) {
-      for (std::size_t i = 0; i < kSummaryLineCount; ++i) {
-        if (kSummaryLines[i].kind != needed || !character_.lines[i].empty()) continue;
-        return Failed(std::string(kSummaryLines[i].caption) +
-                      " — missing: a character needs its name, its race and its seven statistics");
-      }
-    }
-    return {std::move(character_), {}};
-  }
-
- private:
-  static Reading Failed(std::string problem) { return {std::nullopt, std::move(problem)}; }
-
-  bool Fail(std::string_view line, std::string_view why) {
-    problem_ = QuotedLine(line) + " — " + std::string(why);
-    return false;
-  }
-
-  bool ReadLine(std::string_view line) {
-    if (line.empty()) return true;
-    const std::string folded = Folded(line);
-    static const std::string program = Folded(kProgramName);
-    if (folded.starts_with(program)) return true;
-    for (const std::string_view heading : {"primary stats", "skills", "secondary stats"}) {
-      if (folded == heading || folded == std::string(heading) + ':') return true;
-    }
-    const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) return Fail(line, "not a line of a character");
-    const std::string caption = Folded(line.substr(0, colon));
-    const auto& captions = FoldedCaptions();
-    const std::size_t slot =
-        static_cast<std::size_t>(std::find(captions.begin(), captions.end(), caption) - captions.begin());
-    if (slot == kSummaryLineCount) return Fail(line, "not a line of a character");
-    if (!character_.lines[slot].empty()) {
-      return Fail(line, "a second line for " + std::string(kSummaryLines[slot].caption));
-    }
-    character_.lines[slot] = line;
-    return ReadValue(kSummaryLines[slot], slot, line, Trimmed(line.substr(colon + 1)));
-  }
-
-  bool ReadValue(const LineInfo& info, std::size_t slot, std::string_view line, std::string_view value) {
-    switch (info.kind) {
-      case LineKind::Name: character_.name = UnescapedText(value); return true;
-      case LineKind::Race: return ReadRace(line, value);
-      case LineKind::Stat:
-        if (const auto number = WholeNumber(value)) {
-          character_.stats[info.index] = *number;
-          return true;
-        }
-        return Fail(line, "not a whole number");
-      case LineKind::Traits: return ReadTraits(line, value);
-      case LineKind::Skill: return ReadSkill(info.index, slot, line, value);
-      case LineKind::CharPoints:
-      case LineKind::SecondaryStat:
-      case LineKind::Notes: character_.given[slot] = SummaryLine{std::string(value), {}}; return true;
-    }
-    return true;
-  }
-
-  bool ReadRace(std::string_view line, std::string_view value) {
-    const Marked marked = SplitMark(value);
-    const std::string typedMark = Folded(kTypedRaceMark) + ' ';
-    if (marked.mark && Folded(*marked.mark).starts_with(typedMark)) {
-      const auto picked = RaceListed(Folded(*marked.mark).substr(typedMark.size()));
-      if (!picked) return Fail(line, "the race last picked is not a race of the list");
-      character_.race = *picked;
-      // A typed text that names the race last picked is that race.
-      if (std::string typed = UnescapedText(marked.value); typed != *picked) character_.typedRace = std::move(typed);
-      return true;
-    }
-    const auto race = RaceListed(value);
-    if (!race) return Fail(line, "not a race of the list");
-    character_.race = *race;
-    return true;
-  }
-
-  bool ReadTraits(std::string_view line, std::string_view value) {
-    if (Folded(value) == kNone) return true;
-    while (!value.empty()) {
-      const std::size_t comma = value.find(',');
-      const std::string_view name = Trimmed(value.substr(0, comma));
-      value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 1);
-      if (name.empty()) continue;
-      const auto& captions = FoldedTraits();
-      const auto found = std::find(captions.begin(), captions.end(), Folded(name));
-      if (found == captions.end()) return Fail(line, "there is no trait \u201C" + std::string(name) + "\u201D");
-      const TraitInfo* trait = &kTraits[static_cast<std::size_t>(found - captions.begin())];
-      if (std::find(character_.traits.begin(), character_.traits.end(), trait->trait) != character_.traits.end()) {
-        return Fail(line, std::string(trait->caption) + " is named twice");
-      }
-      character_.traits.push_back(trait->trait);
-    }
-    return true;
-  }
-
-  bool ReadSkill(std::size_t skill, std::size_t slot, std::string_view line, std::string_view value) {
-    const Marked marked = SplitMark(value);
-    TagMark tag = TagMark::None;
-    if (marked.mark) {
-      const std::string mark = Folded(*marked.mark);
-      if (mark == Folded(kTaggedMark)) tag = TagMark::Tagged;
-      else if (mark == Folded(kTaggedClosedMark)) tag = TagMark::TaggedBoxClosed;
-      else return Fail(line, "a skill is marked (tagged) or not at all");
-    }
-    character_.tags[skill] = tag;
-    const std::string_view marks[] = {"", kTaggedMark, kTaggedClosedMark};
-    character_.given[slot] = SummaryLine{std::string(marked.value), std::string(marks[static_cast<int>(tag)])};
-    return true;
-  }
-
-  SharedCharacter character_;
-  std::string problem_;
-};
-
 }  // namespace
 
 std::string ProgramLine() { return std::string(kProgramName) + " " CINDRAL_VERSION; }
@@ -338,6 +125,7 @@ CharacterSummary Summarize(const Engine& engine) {
         break;
       case LineKind::SecondaryStat: out.value = EscapedText(sheet.Text(kSecondaryStats[line.index].field)); break;
       case LineKind::Notes: out.value = Notes(sheet); break;
+      case LineKind::Check: out.value = QuestionsInALine(Questions(engine)); break;
     }
   }
   return summary;
@@ -347,7 +135,8 @@ std::string SummaryText(const CharacterSummary& summary) {
   std::string text = ProgramLine() + '\n';
   for (std::size_t i = 0; i < kSummaryLineCount; ++i) {
     const LineInfo& line = kSummaryLines[i];
-    if (i == 0 || line.group != kSummaryLines[i - 1].group) {
+    // The game master's check stands apart, the copy's last section.
+    if (i == 0 || line.group != kSummaryLines[i - 1].group || line.kind == LineKind::Check) {
       text += '\n';
       if (!line.group.empty()) (text += line.group) += '\n';
     }
@@ -404,7 +193,10 @@ std::string UnescapedText(std::string_view escaped) {
   return out;
 }
 
-Reading ReadSummary(std::string_view text) { return Reader().Read(text); }
+std::string QuotedName(std::string_view name) {
+  constexpr std::size_t kLongest = 24;
+  return Shortened(EscapedText(name), kLongest);
+}
 
 std::string QuotedLine(std::string_view line) {
   constexpr std::size_t kLongest = 60;

@@ -2,11 +2,13 @@
 // back from it. The text opens with a line naming the program and its
 // version, then holds one "Caption: value" a line, in the groups the window
 // shows: the name and the race, "Primary Stats" with Char Points, the
-// traits, "Skills", "Secondary Stats" and the notes. The name and a typed
-// race text are escaped, so that any text the boxes hold stays on its line
-// and reads back exactly. This module only describes a character: it runs
-// no rule, and building one from a text is the rebuild's
-// (character_rebuild.h).
+// traits, "Skills", "Secondary Stats", the notes and, last, what a game
+// master would question. The name and a typed race text are escaped, so
+// that any text the boxes hold stays on its line and reads back exactly.
+// The reader finds a character wherever it stands in a text, among the
+// lines of a chat and behind the prefixes a chat program puts in front of
+// each line. This module only describes a character: it runs no rule, and
+// building one from a text is the rebuild's (character_rebuild.h).
 #pragma once
 
 #include <array>
@@ -20,11 +22,17 @@
 
 namespace cindral {
 
+// The program, as the summary's first line names it before its version.
+inline constexpr std::string_view kProgramName = "Cindral PnP Character Generator";
+
 // "Cindral PnP Character Generator 1.0": the summary's first line.
 std::string ProgramLine();
 
+// What the traits' and the notes' lines say when there are none.
+inline constexpr std::string_view kNone = "none";
+
 // What a line of the summary holds.
-enum class LineKind : std::uint8_t { Name, Race, Stat, CharPoints, Traits, Skill, SecondaryStat, Notes };
+enum class LineKind : std::uint8_t { Name, Race, Stat, CharPoints, Traits, Skill, SecondaryStat, Notes, Check };
 
 struct LineInfo {
   LineKind kind;
@@ -33,7 +41,7 @@ struct LineInfo {
   std::string_view caption;  // what the line is called, before its colon
 };
 
-inline constexpr std::size_t kSummaryLineCount = 2 + kStatCount + 1 + 1 + kSkillCount + kSecondaryStatCount + 1;
+inline constexpr std::size_t kSummaryLineCount = 2 + kStatCount + 1 + 1 + kSkillCount + kSecondaryStatCount + 1 + 1;
 
 // Every line of the summary, in the order it is written.
 inline constexpr std::array<LineInfo, kSummaryLineCount> kSummaryLines = [] {
@@ -54,6 +62,9 @@ inline constexpr std::array<LineInfo, kSummaryLineCount> kSummaryLines = [] {
     add(LineKind::SecondaryStat, s, "Secondary Stats", kSecondaryStats[s].caption);
   }
   add(LineKind::Notes, 0, "", "Extra");
+  // What a game master would question: written for the reader of the
+  // copy, and read back as nothing.
+  add(LineKind::Check, 0, "", "Check");
   return lines;
 }();
 
@@ -88,7 +99,7 @@ using CharacterSummary = std::array<SummaryLine, kSummaryLineCount>;
 CharacterSummary Summarize(const Engine& engine);
 
 // The plain text: the program line, then the lines in their groups, a
-// blank line between groups.
+// blank line between groups and before the check.
 std::string SummaryText(const CharacterSummary& summary);
 
 // A text on one line, read back exactly: a backslash as "\\", line breaks
@@ -112,31 +123,85 @@ struct SharedCharacter {
   std::array<long long, kStatCount> stats{};
   std::vector<Trait> traits;  // as listed
   std::array<TagMark, kSkillCount> tags{};
-  // Each line as it stands in the text ("" where there is none), for
-  // saying which line could not be built.
+  // Each line as it stands in the text, without a chat's prefix ("" where
+  // there is none), and its number in the text, from 1: for saying which
+  // line could not be built.
   std::array<std::string, kSummaryLineCount> lines;
+  std::array<std::size_t, kSummaryLineCount> numbers{};
+  // The lines whose value was read; a line that is missing, or whose value
+  // is no value, is not.
+  std::array<bool, kSummaryLineCount> read{};
   // What the text gives for the values the rules derive (Char Points, the
   // skills, the secondary statistics and the notes), as written: checked
   // against the rules, never used to build.
   std::array<std::optional<SummaryLine>, kSummaryLineCount> given;
 };
 
-// A text longer than this is no character: the longest name and race text
-// the boxes hold, escaped, take less than half of it.
-inline constexpr std::size_t kLongestSummary = 512 * 1024;
+// A text longer than this is no character, nor a chat around one: a
+// character with the longest name and race text the boxes hold, escaped,
+// takes less than an eighth of it, and a chat of a megabyte around a copy
+// still pastes.
+inline constexpr std::size_t kLongestSummary = 4 * 1024 * 1024;
+
+// A line of the text that stands in the way of a character, or the lines
+// it lacks, as the panel names them.
+struct LineProblem {
+  std::size_t number = 0;  // the first line it names, from 1; 0 for what the text lacks or the whole text
+  std::string where;       // "Line 4: Strength: ten", "Lines 3, 4: …"; "" for the whole text
+  std::string why;
+};
+
+// The problem with lines of the text, each given by its number: "Line 4:"
+// or "Lines 3, 4:", then `quoted`.
+LineProblem ProblemWith(const std::vector<std::size_t>& numbers, std::string_view quoted, std::string why);
+
+// The most problems a reading lists; a text with more counts the rest.
+inline constexpr std::size_t kProblemsListed = 100;
+
+// What stood around the character in the text: the lines holding anything
+// before and after it, which were not read, and whether those after it
+// hold another character.
+struct Surroundings {
+  std::size_t before = 0;
+  std::size_t after = 0;
+  bool another = false;
+};
 
 struct Reading {
-  std::optional<SharedCharacter> character;
-  std::string problem;  // when it reads as no character: "<the line> — <why>"
+  SharedCharacter character;          // what could be read; a character only without problems
+  std::vector<LineProblem> problems;  // every line in the way, in the text's order, up to kProblemsListed
+  std::size_t unlisted = 0;           // the problems past those listed
+  Surroundings around;
+  bool read() const { return problems.empty() && unlisted == 0; }
 };
 
 // Reads a summary as a person editing it by hand may have left it:
-// captions in any case, extra blanks and blank lines, CRLF or LF, the
-// program line and the headings left out, the lines in any order. It needs
-// the name, the race and the seven statistics; every other line is
-// optional. A line it does not know, a line given twice or a value that is
-// not one fails the reading.
+// captions in any case, the statistics by their names or their window's
+// abbreviations (ST … LU), extra blanks and blank lines, CRLF or LF, the
+// program line and the headings left out, the lines in any order, a whole
+// number written with a zero fraction ("7.0"), a skill marked tagged with
+// "(tagged)", "(tag)" or "*" before or after it. The character is found
+// among other lines: it starts at the first line of a character and ends
+// at its last one, or where, whole, it meets a line it already has (the
+// next character's); a chat program's prefix in front of any line (a time
+// stamp, a nick, a quote mark) is skipped. It needs the name, the race and
+// the seven statistics; every other line is optional. A line within the
+// character that is none of its lines, a line given twice or a value that
+// is not one stands in the way; every such line is listed.
 Reading ReadSummary(std::string_view text);
+
+// Whether a text is a character's copy: its first line holding anything
+// names the program, or it holds a character's name, race and statistics.
+bool IsCharacterCopy(std::string_view text);
+
+// "3 lines before and 1 after the character were not read."; "" when the
+// text held nothing else.
+std::string SurroundingsText(const Surroundings& around);
+
+// A name as the panel and every report quote it: escaped and cut short
+// with "…", so that a long one leaves room for the rest of the line. The
+// name box itself shows the whole name.
+std::string QuotedName(std::string_view name);
 
 // A line of the text as the panel quotes it: escaped and cut short.
 std::string QuotedLine(std::string_view line);

@@ -9,8 +9,6 @@ namespace cindral {
 
 namespace {
 
-constexpr std::string_view kNone = "none";
-
 const SummaryLine& Line(const CharacterSummary& summary, LineKind kind) { return summary[LineOf(kind)]; }
 
 // The rows of the lines that stand under a heading of the summary, in its

@@ -18,6 +18,7 @@ struct Action {
     EndTyping,       // the focus has left the box being typed in
     CopyCharacter,   // the whole character put on the clipboard
     PasteCharacter,  // a character's text, rebuilt through the rules
+    CheckCharacter,  // the character looked over as a game master would
     Undo,
     Redo,
   };
@@ -35,6 +36,7 @@ inline Action TypeName(std::string_view text) { return {Action::Kind::TypeName, 
 inline Action EndTyping() { return {Action::Kind::EndTyping, {}}; }
 inline Action CopyCharacter() { return {Action::Kind::CopyCharacter, {}}; }
 inline Action PasteCharacter(std::string_view text) { return {Action::Kind::PasteCharacter, std::string(text)}; }
+inline Action CheckCharacter() { return {Action::Kind::CheckCharacter, {}}; }
 inline Action Undo() { return {Action::Kind::Undo, {}}; }
 inline Action Redo() { return {Action::Kind::Redo, {}}; }
 

@@ -19,7 +19,8 @@ std::size_t HeapBytes(const std::vector<T>& items) {
 
 }  // namespace
 
-History::History(Engine& engine, Rebuild rebuild) : engine_(engine), rebuild_(rebuild), current_(Capture()) {}
+History::History(Engine& engine, Rebuild rebuild, Check check)
+    : engine_(engine), rebuild_(rebuild), check_(check), current_(Capture()) {}
 
 History::State History::Capture() const {
   const Sheet& sheet = engine_.sheet();
@@ -144,6 +145,7 @@ Outcome History::Act(const Action& action) {
     case Action::Kind::EndTyping: EndTyping(); return {};
     case Action::Kind::CopyCharacter: return Record([&] { engine_.ShowCharacterCopied(); }, Typing::None);
     case Action::Kind::PasteCharacter: return Record([&] { rebuild_(engine_, action.text); }, Typing::None);
+    case Action::Kind::CheckCharacter: return Record([&] { check_(engine_); }, Typing::None);
     case Action::Kind::Undo: return Undo();
     case Action::Kind::Redo: return Redo();
   }

@@ -49,9 +49,15 @@ class History {
   // A history made without one builds nothing from a paste.
   static bool NoRebuild(Engine&, std::string_view) { return false; }
 
+  // Looks the character over as a game master would and says what it
+  // found in the panel, changing nothing else; handed over like the rebuild.
+  using Check = void (*)(Engine& engine);
+  // A history made without one checks nothing.
+  static void NoCheck(Engine&) {}
+
   // Remembers the engine's sheet as it is now, the state the first undo
   // comes back to.
-  explicit History(Engine& engine, Rebuild rebuild = &NoRebuild);
+  explicit History(Engine& engine, Rebuild rebuild = &NoRebuild, Check check = &NoCheck);
 
   History(const History&) = delete;
   History& operator=(const History&) = delete;
@@ -66,7 +72,7 @@ class History {
   //   the focus leaves the box) or another action comes; a key's outcome
   //   lists what that key changed, not the whole run;
   // - a copy of the character changes only the panel, so it is never a
-  //   step, but it ends a run of typing;
+  //   step, but it ends a run of typing; so does a check of it;
   // - a paste is one step however much its rebuild plays, and a text that
   //   builds nothing is none;
   // - Undo and Redo take a step back or again, and list what that put back.
@@ -162,6 +168,7 @@ class History {
 
   Engine& engine_;
   const Rebuild rebuild_;
+  const Check check_;
   State current_;
   std::deque<Step> steps_;
   std::size_t done_ = 0;  // steps_[0, done_) are done, the rest can be redone

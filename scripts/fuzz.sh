@@ -33,6 +33,17 @@ if [ ! -d "$seeds" ]; then
     "Hit Points: 32" "Gas Res.: 0/0" "" "Extra: Small Frame. +1 Agility." >"$seeds/dog"
   printf 'race: super-mutant\r\nSTRENGTH: 3\r\ntraits: gifted, bruiser\r\n' >"$seeds/partial"
 fi
+if [ ! -f "$seeds/chat" ]; then
+  # A copy in a chat: lines before and after it, a prefix on each line, the
+  # window's abbreviations, a zero fraction and a tag's star; and two copies.
+  printf '%s\n' "[20:13] <bob> show me" "[20:14] <mara> Cindral PnP Character Generator 1.0" "[20:14] <mara> Name: Mara" \
+    "[20:14] <mara> Race: Human" "[20:14] <mara> ST: 7.0" "[20:14] <mara> pe: 5" "[20:14] <mara> EN: 5" \
+    "[20:14] <mara> CH: 5" "[20:14] <mara> IN: 5" "[20:14] <mara> AG: 5" "[20:14] <mara> LU: 3" \
+    "[20:14] <mara> Traits: Bruiser" "[20:14] <mara> * Small Guns: 45%" "[20:14] <mara> Sneak: 35% (tag)" \
+    "[20:14] <mara> Check: Nothing to question" "[20:15] <bob> nice" >"$seeds/chat"
+  printf '%s\n' "> Name: A" "> Race: Dog" "> ST: 5" "> PE: 5" "> EN: 5" "> CH: 5" "> IN: 3" "> AG: 5" "> LU: 5" \
+    "" "Name: B" "Race: Robot" "Strength: 7" >"$seeds/two"
+fi
 for target in number_text_fuzz event_stream_fuzz summary_reader_fuzz summary_writer_fuzz; do
   mkdir -p "build-fuzz/corpus/$target"
   echo "== $target, $seconds s"

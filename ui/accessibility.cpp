@@ -281,11 +281,13 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
   }
 
   // A press of "+" or "-" is answered with the button's new name, or with
-  // why it changed nothing; a caption, the counter `tags`, About and a copy
-  // of the character have the text they put in the panel said.
+  // why it changed nothing; a caption, the counter `tags`, About, a copy, a
+  // paste and a check of the character have the text they put in the
+  // panel said, whole.
   void Acted(const Action& action, const Outcome& outcome) {
     if (!listening_) return;
-    if (action.kind == Action::Kind::CopyCharacter || action.kind == Action::Kind::PasteCharacter) {
+    if (action.kind == Action::Kind::CopyCharacter || action.kind == Action::Kind::PasteCharacter ||
+        action.kind == Action::Kind::CheckCharacter) {
       SayInformation();
       return;
     }

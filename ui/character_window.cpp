@@ -12,10 +12,12 @@
 #include <QShortcut>
 
 #include "accessibility.h"
+#include "character_check.h"
 #include "character_copy.h"
 #include "character_rebuild.h"
 #include "fonts.h"
 #include "history_menu.h"
+#include "info_panel.h"
 #include "keyboard.h"
 #include "palette.h"
 #include "print_character.h"
@@ -46,18 +48,7 @@ void ApplyLook(QLabel& label, Look look, const QFont& bold) {
     case Look::WhiteOnBlack:
     case Look::WhiteTransparent: SetTextColour(label, kWhite); break;
     case Look::BoldGreenOnBlack: label.setFont(bold); break;
-    case Look::Panel: {
-      // Dark text on light grey, wrapped at word boundaries, from the top
-      // left; what does not fit is cut off.
-      QPalette palette = label.palette();
-      palette.setColor(QPalette::WindowText, QColor(kBlack));
-      palette.setColor(QPalette::Window, QColor(kLightGrey));
-      label.setPalette(palette);
-      label.setAutoFillBackground(true);
-      label.setWordWrap(true);
-      label.setMargin(kPanelMargin);
-      break;
-    }
+    case Look::Panel: break;  // the panel is no label (info_panel.h)
   }
 }
 
@@ -105,7 +96,7 @@ CharacterWindow::CharacterWindow(QWidget* parent) : SheetView(parent) {
   engine_.sheet().SetObserver(this);
   // The load handling: the race handling for the race text shown, "Human".
   engine_.Start();
-  history_.emplace(engine_, &RebuildCharacter);
+  history_.emplace(engine_, &RebuildCharacter, &ShowCharacterCheck);
   dirtyFields_.set();
   dirtyBoxes_.set();
   ShowSheet();
@@ -144,6 +135,12 @@ void CharacterWindow::BuildLabels() {
   std::array<const QLabel*, kFieldCount> captionOf{};
   for (const LabelPlace& place : LabelPlaces()) {
     QWidget* parent = FrameWidget(place.frame);
+    if (place.look == Look::Panel) {
+      info_ = new InfoPanel(parent);
+      info_->setObjectName(Q(place.name));
+      info_->setGeometry(ToQRect(place.rect));
+      continue;
+    }
     const auto reacting = FindControl(place.name);
     QLabel* label = nullptr;
     if (reacting) {
@@ -158,10 +155,8 @@ void CharacterWindow::BuildLabels() {
     label->setGeometry(ToQRect(place.rect));
     label->setTextFormat(Qt::PlainText);
     ApplyLook(*label, place.look, bold);
-    // A row's caption, value and box share the middle of the row; the panel
-    // reads from the top.
-    const Qt::Alignment vertical = place.look == Look::Panel ? Qt::AlignTop : Qt::AlignVCenter;
-    label->setAlignment((place.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | vertical);
+    // A row's caption, value and box share the middle of the row.
+    label->setAlignment((place.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     label->setText(Q(place.text));
     if (const auto field = FindField(place.name)) fieldLabels_[Index(*field)] = label;
     if (const auto box = FindBox(place.names)) boxCaptions_[Index(*box)] = qobject_cast<ClickLabel*>(label);
@@ -260,6 +255,7 @@ void CharacterWindow::AddKeys() {
   // The boxes that take typed text keep Ctrl+V.
   key(kPasteCharacterKey, &PasteFromClipboard);
   key(kPasteKey, &PasteFromClipboard);
+  key(kCheckCharacterKey, &CheckCharacter);
   // Printing is the window's command, not a step of the character.
   auto* print = new QShortcut(QKeySequence(kPrintCharacterKey), this);
   connect(print, &QShortcut::activated, this, [this] { PrintCharacter(*this, engine_); });
@@ -298,6 +294,7 @@ QWidget* CharacterWindow::Control(std::string_view name) const {
   if (name == "race") return race_;
   if (name == "Name") return name_;
   if (name == "extra") return extra_;
+  if (name == "info") return info_;
   if (const auto field = FindField(name)) return fieldLabels_[Index(*field)];
   if (const auto box = FindBox(name)) return boxes_[Index(*box)];
   const QString key = Q(name);
@@ -317,6 +314,8 @@ void CharacterWindow::ShowSheet() {
       if (name_->text() != text) name_->setText(text);
     } else if (field == Field::extra) {
       if (extra_->toPlainText() != text) extra_->setPlainText(text);
+    } else if (field == Field::info) {
+      info_->ShowText(text);
     } else if (QLabel* label = fieldLabels_[i]) {
       label->setText(text);
     }

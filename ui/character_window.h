@@ -23,6 +23,8 @@ class QMenu;
 
 namespace cindral {
 
+class InfoPanel;
+
 class CharacterWindow : public SheetView, private SheetObserver {
   Q_OBJECT
  public:
@@ -39,9 +41,9 @@ class CharacterWindow : public SheetView, private SheetObserver {
   bool CanRedo() const override { return history_->CanRedo(); }
   QWidget* Control(std::string_view name) const override;
 
-  // The menu a right-click opens: "Undo", "Redo", "Copy Character", "Paste
-  // Character" and "Print Character…". It is made the first time it is
-  // asked for.
+  // The menu a right-click opens: "Undo", "Redo", "Copy Character",
+  // "Paste Character", "Print Character…" and "Check Character". It is made
+  // the first time it is asked for.
   QMenu& ContextMenu();
 
  protected:
@@ -77,6 +79,7 @@ class CharacterWindow : public SheetView, private SheetObserver {
   RaceBox* race_ = nullptr;
   SheetLineEdit* name_ = nullptr;
   NotesBox* extra_ = nullptr;
+  InfoPanel* info_ = nullptr;
   QMenu* menu_ = nullptr;  // made on the first right-click
   // Every named widget, looked up on every event by the tooltips and the
   // screen-reader names; a search of the window's children each time would

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHashFunctions>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <QStyleOptionButton>
 #include <QWheelEvent>
 
+#include "character_summary.h"
 #include "palette.h"
 #include "qt_text.h"
 #include "race_facts.h"
@@ -90,8 +92,9 @@ void PaintFocusRing(QPainter& painter, const QRect& rect) {
 bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText) {
   const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key()));
   if (pressed == kCopyKey) return !hasSelectedText;
+  if (pressed == kPasteKey) return IsCharacterCopy(QGuiApplication::clipboard()->text().toStdString());
   return pressed == kUndoKey || pressed == kRedoKey || pressed == kRedoKeyToo || pressed == kCopyCharacterKey ||
-         pressed == kPasteCharacterKey;
+         pressed == kPasteCharacterKey || pressed == kCheckCharacterKey;
 }
 
 // A control repaints itself whole when the focus comes or goes.

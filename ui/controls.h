@@ -17,11 +17,12 @@ class QKeyEvent;
 
 namespace cindral {
 
-// The window's own keys: undo, redo, copying the character out and pasting
-// one in work wherever the focus is. Ctrl+C copies the character only where
-// no text is selected; with a selection it copies the selection, as
-// everywhere. Ctrl+V pastes a character only where no box takes typed
-// text; in the name box and the race text it pastes text, as everywhere.
+// The window's own keys: undo, redo, copying the character out, pasting
+// one in and checking it work wherever the focus is. Ctrl+C copies the
+// character only where no text is selected; with a selection it copies the
+// selection, as everywhere. Ctrl+V pastes a character wherever the
+// clipboard holds a character's copy; any other text it pastes into the
+// name box and the race text, as everywhere.
 inline constexpr QKeyCombination kUndoKey = Qt::CTRL | Qt::Key_Z;
 inline constexpr QKeyCombination kRedoKey = Qt::CTRL | Qt::SHIFT | Qt::Key_Z;
 inline constexpr QKeyCombination kRedoKeyToo = Qt::CTRL | Qt::Key_Y;
@@ -29,11 +30,13 @@ inline constexpr QKeyCombination kCopyCharacterKey = Qt::CTRL | Qt::SHIFT | Qt::
 inline constexpr QKeyCombination kCopyKey = Qt::CTRL | Qt::Key_C;
 inline constexpr QKeyCombination kPasteCharacterKey = Qt::CTRL | Qt::SHIFT | Qt::Key_V;
 inline constexpr QKeyCombination kPasteKey = Qt::CTRL | Qt::Key_V;
+inline constexpr QKeyCombination kCheckCharacterKey = Qt::CTRL | Qt::SHIFT | Qt::Key_K;
 
 // Whether a key belongs to the window rather than to a text box with or
-// without selected text. Ctrl+V is never a text box's to give up: a box
-// that takes typed text pastes with it, and the read-only notes box does
-// not claim it, so the window's key gets it there.
+// without selected text. Ctrl+V is a text box's while the clipboard holds
+// anything but a character's copy: a box that takes typed text pastes with
+// it, and the read-only boxes do not claim it, so the window's key gets it
+// there.
 bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText);
 
 // The focus ring: a bright yellow outline that shows on the black frames

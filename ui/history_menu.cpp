@@ -32,6 +32,8 @@ QMenu* MakeWindowMenu(SheetView& window) {
       AddEntry(*menu, QStringLiteral("Paste Character"), "pasteCharacter", {QKeySequence(kPasteCharacterKey)});
   QAction* print =
       AddEntry(*menu, QStringLiteral("Print Character\u2026"), "printCharacter", {QKeySequence(kPrintCharacterKey)});
+  QAction* check =
+      AddEntry(*menu, QStringLiteral("Check Character"), "checkCharacter", {QKeySequence(kCheckCharacterKey)});
   const auto act = [&window](QAction* entry, Action (*action)()) {
     QObject::connect(entry, &QAction::triggered, &window, [&window, action] { window.Act(action()); });
   };
@@ -39,6 +41,7 @@ QMenu* MakeWindowMenu(SheetView& window) {
   act(redo, &Redo);
   act(copy, &CopyCharacter);
   act(paste, &PasteFromClipboard);
+  act(check, &CheckCharacter);
   QObject::connect(print, &QAction::triggered, &window, [&window] { PrintCharacter(window, window.engine()); });
   // The character can always be copied; a step only when there is one; a
   // paste only when the clipboard holds text.

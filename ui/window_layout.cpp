@@ -100,7 +100,7 @@ constexpr std::string_view kFocusOrder[] = {
     "pemin", "chplu", "chmin", "enplu", "enmin", "agplu", "agmin", "inplu", "inmin", "luplu",
     "lumin", "race", "smallguns", "bigguns", "energyweapons", "unarmed", "melee", "throwing",
     "firstaid", "doctor", "pilot", "sneak", "lockpick", "steal", "traps", "science", "repair",
-    "speech", "barter", "gambling", "outdoorsman", "extra", "Command1", "Name",
+    "speech", "barter", "gambling", "outdoorsman", "extra", "info", "Command1", "Name",
 };
 // clang-format on
 
@@ -210,18 +210,20 @@ constexpr std::array<ControlPlace, kBoxCount> kBoxes = [] {
 // Every control that takes the focus stands in the focus order exactly once,
 // and nothing else does.
 constexpr bool FocusOrderNamesEveryControlOnce() {
-  std::array<std::string_view, kButtons.size() + kBoxes.size() + 3> controls{};
+  std::array<std::string_view, kButtons.size() + kBoxes.size() + 4> controls{};
   std::size_t n = 0;
   for (const ControlPlace& p : kButtons) controls[n++] = p.name;
   for (const ControlPlace& p : kBoxes) controls[n++] = p.name;
   for (const ControlPlace& p : {kTextBoxes.name, kTextBoxes.race, kTextBoxes.extra}) controls[n++] = p.name;
+  controls[n++] = kPanel.name;
   std::array<std::string_view, std::size(kFocusOrder)> order{};
   std::copy(std::begin(kFocusOrder), std::end(kFocusOrder), order.begin());
   std::sort(controls.begin(), controls.end());
   std::sort(order.begin(), order.end());
   return std::equal(controls.begin(), controls.end(), order.begin(), order.end());
 }
-static_assert(FocusOrderNamesEveryControlOnce(), "the focus order names every button, tick box and text box once");
+static_assert(FocusOrderNamesEveryControlOnce(),
+              "the focus order names every button, tick box and text box, and the panel, once");
 
 }  // namespace
 

@@ -77,7 +77,8 @@ struct TextBoxPlaces {
 const TextBoxPlaces& TextBoxes();
 
 // The controls that take keyboard focus, in the order Tab walks them: every
-// button, tick box and text box, each once (checked when the program is
+// button, tick box and text box, and the panel, whose text is selected
+// from the keyboard too, each once (checked when the program is
 // built, so a misspelt or missing name does not build).
 std::span<const std::string_view> FocusOrder();
 

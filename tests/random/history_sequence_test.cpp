@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -550,16 +551,67 @@ std::string PasteDifference(const std::vector<Action>& events) {
   return SummaryText(Summarize(into)) == copy ? "" : "copied again, the text differs";
 }
 
+// The copy as a chat shows it: a few lines of the chat before and after
+// it, a chat program's prefix in front of every line, and the captions as
+// a person retyping them writes them: in another case, a statistic by the
+// window's abbreviation and its value with a zero fraction, a tag marked
+// with a star or "(tag)".
+std::string InChat(const std::string& copy, SeededChoices& choices) {
+  static constexpr const char* kChat[] = {
+      "here is mine", "[20:13] <bob> show me your character", "lol", "", "what do you think?", "<bob> one sec"};
+  static constexpr const char* kPrefixes[] = {
+      "", "> ", "[20:14] <mara> ", "20:14:05 mara: ", "| ", "(8:14 PM) @mara> ", "» "};
+  static constexpr std::string_view kStats[] = {"Strength",     "Perception", "Endurance", "Charisma",
+                                                "Intelligence", "Agility",    "Luck"};
+  static constexpr std::string_view kAbbreviations[] = {"ST", "PE", "EN", "CH", "IN", "AG", "LU"};
+  const std::string prefix = kPrefixes[choices.Below(std::size(kPrefixes))];
+  std::string text;
+  const auto chat = [&](std::uint32_t most) {
+    for (std::uint32_t n = choices.Below(most + 1); n > 0; --n)
+      text += prefix + kChat[choices.Below(std::size(kChat))] + "\n";
+  };
+  chat(3);
+  for (std::size_t start = 0; start < copy.size(); start = copy.find('\n', start) + 1) {
+    std::string line = copy.substr(start, copy.find('\n', start) - start);
+    if (const std::size_t colon = line.find(": "); colon != std::string::npos) {
+      std::string caption = line.substr(0, colon), value = line.substr(colon + 2);
+      for (std::size_t stat = 0; stat < std::size(kStats); ++stat) {
+        if (caption != kStats[stat]) continue;
+        if (choices.Below(2) == 0) caption = kAbbreviations[stat];
+        if (choices.Below(3) == 0) value += ".0";
+      }
+      const std::uint32_t letterCase = choices.Below(3);
+      for (char& c : caption)
+        c = static_cast<char>(letterCase == 0 ? std::tolower(c) : letterCase == 1 ? std::toupper(c) : c);
+      if (const std::string tagged = " (tagged)"; value.ends_with(tagged)) {
+        const std::string shown = value.substr(0, value.size() - tagged.size());
+        switch (choices.Below(4)) {
+          case 0: value = shown + " *"; break;
+          case 1: caption = "* " + caption, value = shown; break;
+          case 2: value = shown + " (tag)"; break;
+          default: break;
+        }
+      }
+      line = caption + ": " + value;
+    }
+    text += prefix + line + "\n";
+  }
+  chat(2);
+  return text;
+}
+
 // Every 100th character of seeded play (its races picked from the list, as
-// the copy's promise goes), copied and pasted through the history into the
-// engine that shows the one before, gives the same sheet and copies again
-// to the same text; one undo takes the paste back.
+// the copy's promise goes), copied, wrapped in a chat as it would be shared,
+// and pasted through the history into the engine that shows the one
+// before, gives the same sheet and copies again to the same text; one undo
+// takes the paste back.
 TEST(HistorySequences, APastedCopyGivesBackTheCopiedCharacter) {
   Engine played, into;
   played.Start();
   into.Start();
   History history(into, &RebuildCharacter);
   SeededChoices choices(BaseSeed() + 700000);
+  SeededChoices chatChoices(BaseSeed() + 700001);
   EventGenerator generator(choices);
   std::vector<Action> events;
   while (events.size() < 100 * 500 * static_cast<std::size_t>(Share()) / 250) {
@@ -570,15 +622,19 @@ TEST(HistorySequences, APastedCopyGivesBackTheCopiedCharacter) {
     if (events.size() % 100 != 0) continue;
     const Sheetful before = Read(into);
     const std::string copy = SummaryText(Summarize(played));
-    const Outcome pasted = history.Act(PasteCharacter(copy));
+    const std::string chat = InChat(copy, chatChoices);
+    const Outcome pasted = history.Act(PasteCharacter(chat));
     const bool same = Difference(Read(into), Read(played)).empty() && SummaryText(Summarize(into)) == copy;
     if (!same) {
       const auto shortest = Shrink(events, [](const std::vector<Action>& e) { return !PasteDifference(e).empty(); });
       FAIL() << "after " << events.size() << " events: " << Difference(Read(into), Read(played)) << "\n"
-             << into.sheet().Text(Field::info) << "\nin a fresh engine, shortest:\n"
+             << into.sheet().Text(Field::info) << "\npasted:\n"
+             << chat << "\nin a fresh engine, the bare copy, shortest:\n"
              << PasteDifference(shortest) << ToCpp(shortest);
     }
-    EXPECT_TRUE(into.sheet().Text(Field::info).ends_with("Checked: every value matches the rules"));
+    EXPECT_NE(into.sheet().Text(Field::info).find("\nChecked: every value matches the rules\n"), std::string::npos)
+        << into.sheet().Text(Field::info) << "\npasted:\n"
+        << chat;
     // A paste of the character shown is no step.
     ASSERT_EQ(pasted.step, before != Read(played)) << "after " << events.size() << " events";
     if (!pasted.step) continue;

@@ -46,6 +46,7 @@ inline bool Apply(Engine& engine, const Action& action) {
     case Action::Kind::CopyCharacter: engine.ShowCharacterCopied(); return true;
     case Action::Kind::EndTyping:
     case Action::Kind::PasteCharacter:
+    case Action::Kind::CheckCharacter:
     case Action::Kind::Undo:
     case Action::Kind::Redo: break;
   }
@@ -93,8 +94,9 @@ inline std::string CppText(std::string_view text) {
 
 // The expression that makes the action again: cindral::Click("stplu").
 inline std::string ActionCpp(const Action& action) {
-  static constexpr const char* kMakers[] = {"Click",         "PickRace",       "TypeRace", "TypeName", "EndTyping",
-                                            "CopyCharacter", "PasteCharacter", "Undo",     "Redo"};
+  static constexpr const char* kMakers[] = {"Click",     "PickRace",      "TypeRace",       "TypeName",
+                                            "EndTyping", "CopyCharacter", "PasteCharacter", "CheckCharacter",
+                                            "Undo",      "Redo"};
   const bool withText = action.kind <= Action::Kind::TypeName || action.kind == Action::Kind::PasteCharacter;
   return std::string("cindral::") + kMakers[static_cast<int>(action.kind)] + "(" +
          (withText ? CppText(action.text) : "") + ")";

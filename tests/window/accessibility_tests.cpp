@@ -56,7 +56,7 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
   QAccessibleInterface* Interface(const char* name) { return QAccessible::queryAccessibleInterface(Find(name)); }
   QString Name(const char* name) { return Interface(name)->text(QAccessible::Name); }
   QString Description(const char* name) { return Interface(name)->text(QAccessible::Description); }
-  QString Shows(const char* label) { return Find<QLabel>(label)->text(); }
+  QString Shows(const char* label) { return Shown(label); }
 
   void Press(const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* w = Find(name);
@@ -437,6 +437,12 @@ class AccessibilityTests : public QObject, protected cindral::test::WindowDriver
     heard_.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(Name("info").startsWith(QStringLiteral("Character pasted")));
+    QCOMPARE(heard_, QStringList{Name("info")});
+    // And what a check found, whole.
+    heard_.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Name("info").startsWith(QStringLiteral("Character checked")));
+    QVERIFY(Name("info").endsWith(QStringLiteral("\nTags Left: 3 unspent")));
     QCOMPARE(heard_, QStringList{Name("info")});
   }
 };

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -66,7 +67,9 @@ const QString kRobotText = QStringLiteral(
     "HP Rate: 6\n"
     "\n"
     "Extra: Robots have a 40% Damage resistance to all kinds of attacks... except EMP (pulse weapons), they dont "
-    "gain perks either. Bruiser. -2 Action Points, +2 Strength. Finesse. +10 Critical Chance, -30% Damage.\n");
+    "gain perks either. Bruiser. -2 Action Points, +2 Strength. Finesse. +10 Critical Chance, -30% Damage.\n"
+    "\n"
+    "Check: Char Points: 1 unspent; Tags Left: 1 unspent\n");
 
 // The table, row by row, cell by cell; a cell that spans columns once.
 const QList<QStringList> kRobotRows = {
@@ -90,6 +93,7 @@ const QList<QStringList> kRobotRows = {
     {"HP Rate", "6", ""},
     {"Extra", "Robots have a 40% Damage resistance to all kinds of attacks... except EMP (pulse weapons), they dont gain "
      "perks either. Bruiser. -2 Action Points, +2 Strength. Finesse. +10 Critical Chance, -30% Damage."},
+    {"Check", "Char Points: 1 unspent; Tags Left: 1 unspent"},
 };
 // clang-format on
 
@@ -139,7 +143,7 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
   Q_OBJECT
 
  private:
-  QString Panel() { return Find<QLabel>("info")->text(); }
+  QString Panel() { return Shown("info"); }
   void Press(QWidget* at, QKeyCombination key) {
     at->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(at->hasFocus());
@@ -198,11 +202,15 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
                                        "not picked; trait boxes follow Human)\n\nPrimary Stats\nStrength: 5\n")));
     QVERIFY(text.contains(QStringLiteral("\nChar Points: 5\n\nTraits: none\n\nSkills\nSmall Guns: 25%\n")));
     QVERIFY(text.contains(QStringLiteral("\nElectricity Res.: 30%\n")));
-    QVERIFY(text.endsWith(QStringLiteral("\nHP Rate: 6\n\nExtra: none\n")));
+    const QString check = QStringLiteral(
+        "Check: Race: \u201CElf & <i>\u201D typed, not picked; the trait boxes follow Human; Char Points: 5 unspent; "
+        "Traits Left: 2 unspent; Tags Left: 3 unspent");
+    QVERIFY(text.endsWith(QStringLiteral("\nHP Rate: 6\n\nExtra: none\n\n") + check + QLatin1Char('\n')));
     const QList<QStringList> rows = TableRows(QApplication::clipboard()->mimeData()->html());
     QCOMPARE(rows.value(2), (QStringList{"Race", "Elf & <i> (typed, not picked; trait boxes follow Human)"}));
     QCOMPARE(rows.value(12), (QStringList{"Traits", "none"}));
-    QCOMPARE(rows.back(), (QStringList{"Extra", "none"}));
+    QCOMPARE(rows.value(rows.size() - 2), (QStringList{"Extra", "none"}));
+    QCOMPARE(rows.back(), (QStringList{"Check", check.mid(7)}));
   }
 
   // Ctrl+C copies the character where no text is selected; a selection in
@@ -276,7 +284,8 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
 
   // Copy, pick another race, paste: the character comes back whole, as one
   // step that one Ctrl+Z takes back. Ctrl+V pastes text into the name box,
-  // and a character where no box takes typed text.
+  // and a character's copy as the character wherever the focus is, the race
+  // text included.
   void aCopyPastesBackAsOneStep() {
     MakeTheRobot();
     Press(Find("science"), cindral::kCopyCharacterKey);
@@ -287,7 +296,8 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
     QCOMPARE(Find<QLineEdit>("Name")->text(), kName);
     QVERIFY(Ticked("finesse") && Ticked("science") && !Ticked("fastmet"));
     QCOMPARE(Panel(), QStringLiteral("Character pasted: \u201CAda <b>&\"\u201D, a Robot.\n"
-                                     "Checked: every value matches the rules"));
+                                     "Checked: every value matches the rules\n"
+                                     "Worth a look:\nChar Points: 1 unspent\nTags Left: 1 unspent"));
     Press(Find("bruiser"), cindral::kCopyCharacterKey);
     QCOMPARE(Clipboard(), copied);
 
@@ -299,8 +309,63 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
     QCOMPARE(Find<QLineEdit>("Name")->text(), QStringLiteral("Zed"));  // over the text the focus selected
     QCOMPARE(Find<QComboBox>("race")->currentText(), QStringLiteral("Human"));
     QApplication::clipboard()->setText(copied);
-    Press(Find("extra"), cindral::kPasteKey);
+    Press(Find<QComboBox>("race")->lineEdit(), cindral::kPasteKey);
     QCOMPARE(Find<QComboBox>("race")->currentText(), QStringLiteral("Robot"));
+    QCOMPARE(Find<QLineEdit>("Name")->text(), kName);
+    QVERIFY(Find<cindral::RaceBox>("race")->showsPicked());
+  }
+
+  // A report longer than the panel gets a scroll bar, is read to its end
+  // and is copied out from the keyboard and from the panel's own menu; a
+  // text that fits shows none. Without a selection, Ctrl+C in the panel
+  // copies the character.
+  void thePanelScrollsALongReportAndCopiesItsSelection() {
+    auto* panel = Find<QPlainTextEdit>("info");
+    auto* bar = Find<QScrollBar>("infoScrollBar");
+    Click("Label39");
+    QVERIFY(!bar->isVisible());
+
+    // The copy with every skill and secondary statistic wrong: 36 differences.
+    Press(Find("bruiser"), cindral::kCopyCharacterKey);
+    QStringList lines = Clipboard().split(QLatin1Char('\n'));
+    const qsizetype skills = lines.indexOf(QStringLiteral("Skills")),
+                    extra = lines.indexOf(QStringLiteral("Extra: none"));
+    for (qsizetype i = skills + 1; i < extra; ++i) {
+      if (lines[i].contains(QStringLiteral(": "))) lines[i] = lines[i].section(QStringLiteral(": "), 0, 0) + ": 999";
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    Press(Find("bruiser"), cindral::kPasteCharacterKey);
+    QVERIFY(Panel().contains(QStringLiteral("Checked: 36 values differ")));
+    QTRY_VERIFY(bar->isVisible());
+
+    // Read to its end from the keyboard, and copied whole.
+    QTextCursor end(panel->document());
+    end.movePosition(QTextCursor::End);
+    QVERIFY(!panel->viewport()->rect().contains(panel->cursorRect(end)));
+    Press(panel, Qt::CTRL | Qt::Key_End);
+    QVERIFY(panel->viewport()->rect().contains(panel->cursorRect(end)));
+    QTest::keyClick(panel, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(panel, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Clipboard(), Panel());
+
+    // The first line shown, selected with the keyboard and copied with the
+    // menu's entry.
+    QTest::keyClick(panel, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(panel, Qt::Key_Down, Qt::ShiftModifier);
+    const QPoint at = panel->viewport()->mapTo(window_.get(), QPoint(10, 10));
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, at);
+    auto* menu = panel->findChild<QMenu*>(QStringLiteral("infoMenu"));
+    QTRY_VERIFY(menu && menu->isVisible());
+    QAction* copy = menu->findChild<QAction*>(QStringLiteral("copyInfo"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copy).center());
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(Clipboard(), QStringLiteral("Character pasted: \u201CName\u201D, a "));
+
+    panel->moveCursor(QTextCursor::Start);
+    Press(panel, cindral::kCopyKey);
+    QVERIFY(Clipboard().startsWith(QStringLiteral("Cindral PnP Character Generator 1.0\n")));
+    Click("Label39");
+    QTRY_VERIFY(!bar->isVisible());
   }
 
   // A picture pastes nothing: the key says so in the panel and changes no

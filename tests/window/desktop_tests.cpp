@@ -520,6 +520,7 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
   // Text measured as it is drawn at this scale still fits its label.
   void everyTextFitsAtTheScaleFactor() {
     for (const cindral::LabelPlace& p : cindral::LabelPlaces()) {
+      if (p.look == cindral::Look::Panel) continue;  // it wraps, and scrolls what is longer
       const auto* label = Find<QLabel>(std::string(p.name).c_str());
       const int needed = label->fontMetrics().horizontalAdvance(label->text());
       QVERIFY2(needed <= label->width(), qPrintable(label->objectName() + ": " + label->text()));

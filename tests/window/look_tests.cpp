@@ -158,7 +158,7 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
   // the window, and only while it has it.
   void everyFocusedControlShowsARing_data() {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"bruiser", "smallguns", "stplu", "lumin", "race", "extra", "Command1", "Name"}) {
+    for (const char* name : {"bruiser", "smallguns", "stplu", "lumin", "race", "extra", "info", "Command1", "Name"}) {
       QTest::newRow(name) << name;
     }
   }

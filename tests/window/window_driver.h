@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -33,8 +34,12 @@ class WindowDriver {
     return w;
   }
 
-  // What a label shows, and what the sheet holds under a control's name.
-  QString Shown(const char* name) const { return Find<QLabel>(name)->text(); }
+  // What a label or the panel shows, and what the sheet holds under a
+  // control's name.
+  QString Shown(const char* name) const {
+    if (const auto* panel = qobject_cast<QPlainTextEdit*>(Find(name))) return panel->toPlainText();
+    return Find<QLabel>(name)->text();
+  }
   std::string Text(const char* name) const {
     const auto text = window_->engine().sheet().TextByName(name);
     if (!text) qFatal("no control named %s", name);

@@ -184,7 +184,7 @@ class WindowRandomTest : public QObject {
         shown = window_->findChild<QComboBox*>(name)->currentText();
       } else if (field == cindral::Field::Name) {
         shown = window_->findChild<QLineEdit*>(name)->text();
-      } else if (field == cindral::Field::extra) {
+      } else if (field == cindral::Field::extra || field == cindral::Field::info) {
         shown = window_->findChild<QPlainTextEdit*>(name)->toPlainText();
       } else if (const auto* label = window_->findChild<QLabel*>(name)) {
         shown = label->text();

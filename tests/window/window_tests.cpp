@@ -403,7 +403,8 @@ class WindowTests : public QObject, protected cindral::test::WindowDriver {
         "enplu",    "enmin",      "agplu",    "agmin",         "inplu",   "inmin",       "luplu",    "lumin",
         "race",     "smallguns",  "bigguns",  "energyweapons", "unarmed", "melee",       "throwing", "firstaid",
         "doctor",   "pilot",      "sneak",    "lockpick",      "steal",   "traps",       "science",  "repair",
-        "speech",   "barter",     "gambling", "outdoorsman",   "extra",   "Command1",    "Name",     "bloody"};
+        "speech",   "barter",     "gambling", "outdoorsman",   "extra",   "info",        "Command1", "Name",
+        "bloody"};
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("bloody"));
     for (int i = 1; i < expected.size(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
