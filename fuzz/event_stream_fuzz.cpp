@@ -13,6 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace cindral::test;
+  using cindral::Action;
   ByteChoices choices(std::span(data, size));
   EventGenerator generator(choices);
   SequenceChecker checker;

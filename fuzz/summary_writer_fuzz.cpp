@@ -35,6 +35,7 @@ void CheckRoundTrip(const cindral::Engine& played, const std::vector<cindral::Ac
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace cindral::test;
+  using cindral::Action;
   ByteChoices choices(std::span(data, size));
   EventGenerator generator(choices);
   cindral::Engine played;
