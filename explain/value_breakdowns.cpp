@@ -21,6 +21,16 @@ std::string_view StatCaption(Stat stat) { return kStats[Index(stat)].caption; }
 
 std::string StatWithValue(Stat stat, double value) { return std::string(StatCaption(stat)) + " " + NumberText(value); }
 
+// A band as the rules' table gives it: "6–7 gives 8", "1 gives 5", "10 and
+// above gives 10", "4 and below gives 1".
+std::string BandWords(const Band& band) {
+  const std::string gives = " gives " + NumberText(band.gives);
+  if (!band.low) return NumberText(*band.high) + " and below" + gives;
+  if (!band.high) return NumberText(*band.low) + " and above" + gives;
+  if (*band.low == *band.high) return NumberText(*band.low) + gives;
+  return NumberText(*band.low) + "–" + NumberText(*band.high) + gives;
+}
+
 std::string RaceName(std::optional<Race> race) { return race ? std::string(NameOf(*race)) : std::string(); }
 
 // What produced a term, in the words inside its parentheses.
@@ -35,7 +45,7 @@ std::string Source(const Term& t) {
       const std::string sum = StatWithValue(t.stat, t.value) + " + " + StatWithValue(*t.second, t.secondValue);
       return t.factor == 1 ? sum : std::to_string(t.factor) + " × (" + sum + ")";
     }
-    case From::StatisticBand: return StatWithValue(t.stat, t.value);
+    case From::StatisticBand: return StatWithValue(t.stat, t.value) + ": " + BandWords(*t.band);
     case From::StrengthLessFive: return StatWithValue(t.stat, t.value) + " − " + NumberText(t.value - t.amount);
     case From::HalfPlusThree: {
       std::string how = StatWithValue(t.stat, t.value) + ": " + NumberText(t.value) + " / 2 + 3";

@@ -363,7 +363,7 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
       return static_cast<QWidget*>(nullptr);
     };
     Click("bruiser");
-    QVERIFY(Tip(Find("ap")).contains(QStringLiteral("Action Pts. 5 = 7 (AG 5) \u2212 2 (Bruiser)")));
+    QVERIFY(Tip(Find("ap")).contains(QStringLiteral("Action Pts. 5 = 7 (AG 5: 4\u20135 gives 7) \u2212 2 (Bruiser)")));
     const QImage value = picture({tipLabel()});
     QVERIFY(value.save(file("value")));
     // The README's picture of the window: at scale 1, in few colours.
