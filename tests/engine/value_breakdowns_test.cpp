@@ -78,5 +78,17 @@ TEST(Breakdowns, OnlyComputedValuesHaveOne) {
     EXPECT_EQ(Breakdown(player.engine(), *FindField(field)), "") << field;
 }
 
+// Gas Res. names the pick that set it, and stays through a typed race.
+TEST(Breakdowns, GasResNamesThePickThatSetIt) {
+  Player deathclaw("Deathclaw");
+  deathclaw.Click("bruiser");
+  EXPECT_EQ(GasResText(deathclaw.engine()), "Gas Res. 0/40: picking Deathclaw set it, and no trait changes it.");
+  deathclaw.Type("Human");
+  EXPECT_EQ(
+      GasResText(deathclaw.engine()),
+      "Gas Res. 0/40: picking Deathclaw set it, and no trait changes it.\nThe race text now reads \"Human\": only "
+      "a race picked from the list sets Gas Res. again.");
+}
+
 }  // namespace
 }  // namespace cindral::test
