@@ -1,5 +1,7 @@
 #include "tooltips.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <array>
@@ -60,7 +62,9 @@ class Reasons {
 
 // A tooltip or a What's This that no control took itself comes up through
 // the frames to the window: the control under the point is found there and
-// explained. A closed box answers its own tooltip with its reason.
+// explained. A closed box answers its own tooltip with its reason. A value's
+// caption is asked first: it explains its value, and a closed tag box's
+// caption says why beside it.
 class Explainer : public QObject {
  public:
   explicit Explainer(SheetView& window) : QObject(&window), window_(window) {}
@@ -69,16 +73,43 @@ class Explainer : public QObject {
     const QEvent::Type type = event->type();
     if (type != QEvent::ToolTip && type != QEvent::WhatsThis && type != QEvent::QueryWhatsThis) return false;
     auto* help = static_cast<QHelpEvent*>(event);
-    QWidget* control = NamedControl(static_cast<QWidget*>(watched)->childAt(help->pos()));
+    auto* at = static_cast<QWidget*>(watched);
+    if (const std::string name = at->objectName().toStdString(); IsValueCaption(name)) {
+      if (type != QEvent::ToolTip) return false;
+      const std::string text = CaptionTip(window_.engine(), name, Breaks::Marked);
+      QToolTip::showText(help->globalPos(), TooltipText(text, *at), at, at->rect());
+      return true;
+    }
+    QWidget* control = NamedControl(at->childAt(help->pos()));
     if (!control) return false;
-    const QString text = Q(Explain(window_.engine(), control->objectName().toStdString()));
-    if (text.isEmpty()) return false;
+    const std::string text = Explain(window_.engine(), control->objectName().toStdString(), Breaks::Marked);
+    if (text.empty()) return false;
     if (type == QEvent::ToolTip) {
-      QToolTip::showText(help->globalPos(), TooltipText(text), control, control->rect());
+      QToolTip::showText(help->globalPos(), TooltipText(text, *control), control, control->rect());
     } else if (type == QEvent::WhatsThis) {
       ExplanationBalloon::ShowBeside(control, text);
     }
     return true;
+  }
+
+  static bool IsValueCaption(std::string_view name) {
+    const std::string_view value = ExplainedFor(name);
+    return value != name && FindField(value).has_value();
+  }
+
+  // An explanation that shows while the sheet changes is no longer true:
+  // the balloon goes, and the tooltip is asked for again where the mouse
+  // rests, as resting there anew would; it goes at once when nothing there
+  // explains itself any more.
+  void SheetShown() const {
+    if (auto* balloon = window_.findChild<ExplanationBalloon*>(QString(), Qt::FindDirectChildrenOnly)) balloon->close();
+    QWidget* tip = ShownTooltip();
+    if (!tip) return;
+    const QPoint mouse = QCursor::pos();
+    QWidget* under = QApplication::widgetAt(mouse);
+    if (!under || under->window() != &window_) return;
+    QHelpEvent again(QEvent::ToolTip, under->mapFromGlobal(mouse), mouse);
+    if (!QApplication::sendEvent(under, &again) || !again.isAccepted()) tip->hide();
   }
 
  private:
@@ -93,9 +124,14 @@ void AddExplanations(SheetView& window) {
   for (const FramePlace& frame : FramePlaces()) {
     window.OwnControl(frame.name).installEventFilter(explainer);
   }
+  for (const LabelPlace& label : LabelPlaces()) {
+    if (Explainer::IsValueCaption(label.name)) window.OwnControl(label.name).installEventFilter(explainer);
+  }
   const Reasons reasons(window);
   reasons.Show();
+  // The reasons first: a tooltip asked for again reads them.
   QObject::connect(&window, &SheetView::sheetShown, &window, [reasons] { reasons.Show(); });
+  QObject::connect(&window, &SheetView::sheetShown, explainer, [explainer] { explainer->SheetShown(); });
 }
 
 }  // namespace cindral

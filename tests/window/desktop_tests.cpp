@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 #include <set>
 #include <vector>
@@ -300,6 +301,26 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
     // The focus moving on ends the walk.
     Press("stplu", Qt::Key_F1, Qt::ShiftModifier);
     QVERIFY(balloon()->text().startsWith(QStringLiteral("ST 5 \u2192 6, ")));
+  }
+
+  // An explanation that shows while a key changes the sheet is never left
+  // stale: the tooltip under the mouse is redrawn at once, the balloon goes.
+  void anExplanationShowingWhenTheSheetChangesIsRedrawnOrGoes() {
+    Press("stplu", Qt::Key_Space);
+    QWidget* plus = Find("stplu");
+    const QPoint middle = plus->rect().center();
+    QTest::mouseMove(plus, middle);
+    QHelpEvent rest(QEvent::ToolTip, middle, plus->mapToGlobal(middle));
+    QApplication::sendEvent(plus, &rest);
+    QVERIFY(QToolTip::isVisible() && QToolTip::text().contains(QStringLiteral("ST 6 \u2192 7")));
+    PressWhereFocused(Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(window_->findChild<QLabel*>(QStringLiteral("explanation"))->isVisible());
+
+    PressWhereFocused(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text("st"), "5");
+    QVERIFY(QToolTip::isVisible() && QToolTip::text().contains(QStringLiteral("ST 5 \u2192 6")));
+    QTRY_VERIFY(!window_->findChild<QLabel*>(QStringLiteral("explanation")));
+    QToolTip::hideText();
   }
 
   void ctrlF1StepsThroughEveryCaptionText() {

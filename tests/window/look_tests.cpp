@@ -337,9 +337,11 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     menu->hide();
   }
 
-  // A tooltip on a value, on a trait box, on a refused "+", on an entry of
-  // the race list and on a typed race, and Shift+F1's balloon, each drawn
-  // over the window where it shows.
+  // A tooltip on a value, on a trait box, on Gifted's box (its preview a
+  // line for each group, no item split), on a value's caption, on Gas Res.,
+  // on a refused "+", on an entry of the race list (beside the open list)
+  // and on a typed race, and Shift+F1's balloon, each drawn over the window
+  // where it shows.
   void writesPicturesOfTheExplanations() {
     const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
     const auto picture = [&](std::initializer_list<QWidget*> popups) {
@@ -362,6 +364,16 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
       }
       return static_cast<QWidget*>(nullptr);
     };
+    const QString gifted = Tip(Find("gifted"));
+    for (const char* item :
+         {"Traits Left 2 \u2192 1\nHit Points 30 \u2192 33", "Carry Wt. 150 \u2192 175", "First Aid 20% \u2192 14%"})
+      QVERIFY2(gifted.contains(QString::fromUtf8(item)), qPrintable(gifted));
+    QVERIFY(picture({tipLabel()}).save(file("gifted")));
+    QVERIFY(Tip(Find("Label48"))
+                .contains(QStringLiteral("Hit Points 30 = 15 + 5 (ST 5) + 10 (2 \u00d7 EN 5)\nHIT POINTS")));
+    QVERIFY(picture({tipLabel()}).save(file("caption")));
+    QVERIFY(Tip(Find("gres")).contains(QStringLiteral("Gas Res. 0/0: picking Human set it, and no trait changes it.")));
+    QVERIFY(picture({tipLabel()}).save(file("gas-res")));
     Click("bruiser");
     QVERIFY(Tip(Find("ap")).contains(QStringLiteral("Action Pts. 5 = 7 (AG 5: 4\u20135 gives 7) \u2212 2 (Bruiser)")));
     const QImage value = picture({tipLabel()});
@@ -384,6 +396,8 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QHelpEvent entry(QEvent::ToolTip, robot.center(), list->viewport()->mapToGlobal(robot.center()));
     QApplication::sendEvent(list->viewport(), &entry);
     QVERIFY(QToolTip::text().contains(QStringLiteral("Robot: starts with ST 7")));
+    const QRect tip(tipLabel()->mapToGlobal(QPoint()), tipLabel()->size());
+    QVERIFY(!tip.intersects(QRect(list->window()->mapToGlobal(QPoint()), list->window()->size())));
     QVERIFY(picture({list->window(), tipLabel()}).save(file("race-entry")));
     combo->hidePopup();
 
