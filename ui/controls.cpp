@@ -216,6 +216,16 @@ void SheetButton::paintEvent(QPaintEvent*) {
   });
 }
 
+void PutOnBaselineOf(const QLabel& caption, QLabel& value) {
+  if (caption.font() == value.font()) return;
+  // Measured at 100 %, the whole pixels then scaled with the window.
+  const qreal zoom = ZoomOf(value);
+  const QFontMetricsF big(Zoomed(caption.font(), 1 / zoom));
+  const QFontMetricsF small(Zoomed(value.font(), 1 / zoom));
+  const int lower = qRound((big.ascent() - big.descent()) - (small.ascent() - small.descent()));
+  value.setContentsMargins(0, qRound(std::max(0, lower) * zoom), 0, 0);
+}
+
 QWidget* NamedControl(QWidget* widget) {
   while (widget && widget->objectName().isEmpty()) widget = widget->parentWidget();
   return widget;

@@ -129,6 +129,11 @@ class SheetButton : public QPushButton {
   bool refused_ = false;
 };
 
+// A value beside a caption in a larger font is lowered onto the caption's
+// baseline. Both are centred in rows of the same height, so the baselines
+// differ by the difference of ascent less descent.
+void PutOnBaselineOf(const QLabel& caption, QLabel& value);
+
 // The control a widget belongs to: itself when it carries a control name,
 // otherwise its nearest ancestor that does (the race box for its text
 // part); nullptr for none.

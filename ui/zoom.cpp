@@ -109,6 +109,20 @@ class ZoomStyle::AtActualSize {
   AtActualSize(const AtActualSize&) = delete;
   AtActualSize& operator=(const AtActualSize&) = delete;
 
+  // A part of the option's rectangle, as the style gave it at 100 %, at the
+  // zoom: each edge kept as far from the same edge of the rectangle as at
+  // 100 %, times the zoom, so that a part that fills the rectangle still
+  // fills it.
+  QRect PartAtZoom(const QRect& part) const {
+    if (!option_) return cindral::Zoomed(part, style_.zoom_);
+    const QRect& whole = option_->rect;
+    const auto zoomed = [this](int distance) { return qRound(distance * style_.zoom_); };
+    return QRect(
+        QPoint(rect_.left() + zoomed(part.left() - whole.left()), rect_.top() + zoomed(part.top() - whole.top())),
+        QPoint(rect_.right() - zoomed(whole.right() - part.right()),
+               rect_.bottom() - zoomed(whole.bottom() - part.bottom())));
+  }
+
  private:
   const ZoomStyle& style_;
   QStyleOption* option_;
@@ -140,14 +154,14 @@ QSize ZoomStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
 QRect ZoomStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const {
   if (actualSize_) return QProxyStyle::subElementRect(element, option, widget);
   const AtActualSize at(*this, option, nullptr, widget);
-  return cindral::Zoomed(QProxyStyle::subElementRect(element, option, widget), zoom_);
+  return at.PartAtZoom(QProxyStyle::subElementRect(element, option, widget));
 }
 
 QRect ZoomStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                                 const QWidget* widget) const {
   if (actualSize_) return QProxyStyle::subControlRect(control, option, sub, widget);
   const AtActualSize at(*this, option, nullptr, widget);
-  return cindral::Zoomed(QProxyStyle::subControlRect(control, option, sub, widget), zoom_);
+  return at.PartAtZoom(QProxyStyle::subControlRect(control, option, sub, widget));
 }
 
 QStyle::SubControl ZoomStyle::hitTestComplexControl(ComplexControl control, const QStyleOptionComplex* option,

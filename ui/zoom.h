@@ -28,7 +28,11 @@ QFont Zoomed(QFont font, qreal zoom);
 // The application's style at a zoom: every measure it gives is the style's
 // own times the zoom, and it draws what the style draws at 100 %, scaled,
 // so that a control looks as it looks on a screen of that scale. While the
-// style it stands for draws or measures, it answers at 100 %.
+// style it stands for draws or measures, it answers at 100 %. What that
+// style keeps as pictures made at the screen's own scale (a push button's
+// face, the race box's frame and arrow, a scroll bar's arrows) it draws
+// from them, scaled up: their edges are a little coarser than on a screen
+// of the zoom's scale.
 class ZoomStyle : public QProxyStyle {
   Q_OBJECT
  public:

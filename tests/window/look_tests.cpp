@@ -337,6 +337,21 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     menu->hide();
   }
 
+  // The window zoomed with a trait ticked, a tag and the focus on a "+", at
+  // each zoom the look is judged at: 200 % at scale 1 beside 100 % at scale 2,
+  // and 150 % at scale 2, three times the layout.
+  void writesPicturesOfTheZoomedWindow() {
+    const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
+    Click("bruiser");
+    Click("smallguns");
+    Find("stplu")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(Find("stplu")->hasFocus());
+    for (const int percent : {100, 150, 200, 300}) {
+      window_->SetZoom(percent);
+      QVERIFY(window_->grab().save(dir.filePath(QStringLiteral("zoom-%1-scale-%2.png").arg(percent).arg(scale_))));
+    }
+  }
+
   // A tooltip on a value, on a trait box, on Gifted's box (its preview a
   // line for each group, no item split), on a value's caption, on Gas Res.,
   // on a refused "+", on an entry of the race list (beside the open list)

@@ -244,8 +244,10 @@ class UndoTests : public QObject, protected cindral::test::WindowDriver {
       keys << action->shortcut().toString(QKeySequence::PortableText);
       QVERIFY(action->isShortcutVisibleInContextMenu());
     }
-    QCOMPARE(texts, (QStringList{"Undo", "Redo", "Copy Character", "Paste Character"}));
-    QCOMPARE(keys, (QStringList{"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Shift+C", "Ctrl+Shift+V"}));
+    QCOMPARE(texts,
+             (QStringList{"Undo", "Redo", "Copy Character", "Paste Character", "Zoom In", "Zoom Out", "Actual Size"}));
+    QCOMPARE(keys,
+             (QStringList{"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Shift+C", "Ctrl+Shift+V", "Ctrl++", "Ctrl+-", "Ctrl+0"}));
     // Nothing done yet: nothing to take back or to take again.
     QVERIFY(!Entry(menu, "undo")->isEnabled());
     QVERIFY(!Entry(menu, "redo")->isEnabled());
