@@ -8,7 +8,9 @@
 // never judged: the run always succeeds. Then pasting: Ctrl+Shift+V with
 // the copy of a character of seeded play on the clipboard, until every
 // widget shows it, and with a megabyte of text there, until the panel
-// says it was refused.
+// says it was refused. Then zooming: Ctrl+Plus up to 300 % and Ctrl+Minus
+// back down, ten times, each step until the window is laid out anew, and
+// once more with a forced repaint.
 //
 // window_bench [clicks] [seed]
 //
@@ -32,6 +34,7 @@
 #include "event_generator.h"
 #include "shared_characters.h"
 #include "timing.h"
+#include "window_layout.h"
 
 namespace {
 
@@ -63,6 +66,27 @@ void Print(const char* what, const std::vector<double>& ns) {
   const Figures f = FiguresOf(ns);
   std::printf("  %-22s median %8.1f us, 99th percentile %8.1f us, slowest %8.1f us, mean %8.1f us\n", what,
               f.median / 1000, f.p99 / 1000, f.max / 1000, f.mean / 1000);
+}
+
+// Ctrl+Plus to the last zoom and Ctrl+Minus back to the first, `rounds`
+// times, each step timed until the posted layout work is done, and with
+// `repaint` until the whole window is drawn again.
+std::vector<double> TimeZoomSteps(cindral::CharacterWindow& window, int rounds, bool repaint) {
+  std::vector<double> ns;
+  QWidget* focus = window.findChild<QWidget*>(QStringLiteral("bruiser"));
+  const auto steps = static_cast<int>(std::size(cindral::kZoomSteps)) - 1;
+  for (int round = 0; round < rounds; ++round) {
+    for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Minus}) {
+      for (int step = 0; step < steps; ++step) {
+        const Clock::time_point t0 = Clock::now();
+        QTest::keyClick(focus, key, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        if (repaint) window.repaint();
+        ns.push_back(std::chrono::duration<double, std::nano>(Clock::now() - t0).count());
+      }
+    }
+  }
+  return ns;
 }
 
 // The key pressed with each text on the clipboard, each press timed; the
@@ -148,5 +172,13 @@ int main(int argc, char** argv) {
   };
   std::printf("  the panel after the last paste: %s\n  after a megabyte: %s\n", said(pasted).c_str(),
               said(sheet.Text(cindral::Field::info)).c_str());
+
+  const std::vector<double> zooms = TimeZoomSteps(window, 10, false);
+  const std::vector<double> zoomsPainted = TimeZoomSteps(window, 1, true);
+  std::printf("zooming: Ctrl+Plus from 100 %% to 300 %% and Ctrl+Minus back, each step until laid out anew\n");
+  Print("zoom step (120):", zooms);
+  Print("and repaint (12):", zoomsPainted);
+  std::printf("  goal: median at most 50 ms per zoom step: %s; back at %d %%\n",
+              FiguresOf(zooms).median <= 50e6 ? "met" : "missed", window.zoom());
   return 0;
 }

@@ -541,7 +541,7 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
 
   // --- The zoom -------------------------------------------------------------
 
-  // Ctrl+Plus (or Ctrl+=) walks the zoom up through every step to 300 % and
+  // Ctrl+Plus (or Ctrl+=, or the keypad's plus) walks the zoom up through every step to 300 % and
   // no further, Ctrl+Minus back down, Ctrl+0 to 100 % at once. At every step
   // every control stands at its 100 % place times the zoom within a pixel,
   // every text is in its 100 % font times the zoom, and the window is fixed
@@ -586,7 +586,8 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
     };
     Find("bloody")->setFocus(Qt::TabFocusReason);
     for (const int percent : {125, 150, 175, 200, 250, 300, 300}) {
-      PressWhereFocused(percent == 150 ? Qt::Key_Equal : Qt::Key_Plus, Qt::ControlModifier);
+      PressWhereFocused(percent == 150 ? Qt::Key_Equal : Qt::Key_Plus,
+                        percent == 175 ? Qt::ControlModifier | Qt::KeypadModifier : Qt::ControlModifier);
       expectZoom(percent);
       if (QTest::currentTestFailed()) return;
     }
