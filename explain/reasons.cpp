@@ -32,13 +32,15 @@ std::string BoxReason(const Sheet& sheet, Box box, Breaks breaks) {
     case BoxRefusal::None: break;
     case BoxRefusal::NotForRace: {
       const std::string_view race = NameOf(*CurrentRace(sheet));
-      return Finished(SentenceNaming("Not available to a " + std::string(race), race), breaks);
+      const std::string reason = "Not available to a " + std::string(race);
+      return breaks == Breaks::Marked ? SentenceNaming(reason, race) : reason;
     }
     case BoxRefusal::NoTraitsLeft: return kNoTraitsLeft;
     case BoxRefusal::PickARace: return kPickARace;
     case BoxRefusal::NoTagsLeft: return kNoTagsLeft;
     case BoxRefusal::TaggedByHamFisted:
-      return Finished(SentenceNaming(kTaggedByHamFisted, kTraits[Index(Trait::hamfist)].caption), breaks);
+      if (breaks == Breaks::Unmarked) return kTaggedByHamFisted;
+      return SentenceNaming(kTaggedByHamFisted, kTraits[Index(Trait::hamfist)].caption);
   }
   return {};
 }

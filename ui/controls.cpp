@@ -130,10 +130,17 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
     const auto* box = qobject_cast<const SheetBox*>(&control);
     const qreal zoom = ZoomOf(control);
     QPainter painter(&control);
-    painter.scale(zoom, zoom);
+    if (zoom != 1) painter.scale(zoom, zoom);
     PaintFocusRing(painter, box ? box->SquareAtActualSize().adjusted(-1, -1, 1, 1) : Zoomed(control.rect(), 1 / zoom));
   }
   return true;
+}
+
+bool ClickLabel::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QLabel::event(event);
+  // On to the frame, where the window explains its controls.
+  event->ignore();
+  return false;
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -185,8 +192,7 @@ void SheetBox::paintEvent(QPaintEvent*) {
       painter.translate(square.topLeft() - at.topLeft());
       style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
     } else {
-      const qreal zoom = ZoomOf(*this);
-      painter.scale(zoom, zoom);
+      if (const qreal zoom = ZoomOf(*this); zoom != 1) painter.scale(zoom, zoom);
       PaintDisabledSquare(painter, SquareAtActualSize(), option.state & QStyle::State_On);
     }
   });
@@ -220,8 +226,8 @@ void PutOnBaselineOf(const QLabel& caption, QLabel& value) {
   if (caption.font() == value.font()) return;
   // Measured at 100 %, the whole pixels then scaled with the window.
   const qreal zoom = ZoomOf(value);
-  const QFontMetricsF big(Zoomed(caption.font(), 1 / zoom));
-  const QFontMetricsF small(Zoomed(value.font(), 1 / zoom));
+  const QFontMetricsF big(zoom == 1 ? caption.font() : Zoomed(caption.font(), 1 / zoom));
+  const QFontMetricsF small(zoom == 1 ? value.font() : Zoomed(value.font(), 1 / zoom));
   const int lower = qRound((big.ascent() - big.descent()) - (small.ascent() - small.descent()));
   value.setContentsMargins(0, qRound(std::max(0, lower) * zoom), 0, 0);
 }
@@ -491,7 +497,7 @@ void SheetFrame::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), QColor(kBlack));
   const qreal zoom = ZoomOf(*this);
   const QSize size = Zoomed(rect(), 1 / zoom).size();
-  painter.scale(zoom, zoom);
+  if (zoom != 1) painter.scale(zoom, zoom);
   painter.setFont(captionFont_);
   const QFontMetrics metrics(captionFont_);
   const int edge = metrics.height() / 2;

@@ -66,6 +66,7 @@ class SheetLabel : public QLabel {
 // A label that reports a click; captions and the counter `tags` use it. A
 // dimmed caption names a box that cannot be ticked just now: it is drawn
 // in the window's colour for disabled text, and still reports its click.
+// Its tooltip is the window's to give, from the character as it stands.
 class ClickLabel : public QLabel {
   Q_OBJECT
  public:
@@ -78,6 +79,7 @@ class ClickLabel : public QLabel {
   void clicked();
 
  protected:
+  bool event(QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 

@@ -62,9 +62,10 @@ class Reasons {
 
 // A tooltip or a What's This that no control took itself comes up through
 // the frames to the window: the control under the point is found there and
-// explained. A closed box answers its own tooltip with its reason. A value's
-// caption is asked first: it explains its value, and a closed tag box's
-// caption says why beside it.
+// explained. A closed box answers its own tooltip with its reason. Captions
+// leave theirs to the window: a value's caption explains its value (and a
+// closed tag box's caption why it is closed), another shows its box's
+// reason while the box is closed.
 class Explainer : public QObject {
  public:
   explicit Explainer(SheetView& window) : QObject(&window), window_(window) {}
@@ -73,16 +74,17 @@ class Explainer : public QObject {
     const QEvent::Type type = event->type();
     if (type != QEvent::ToolTip && type != QEvent::WhatsThis && type != QEvent::QueryWhatsThis) return false;
     auto* help = static_cast<QHelpEvent*>(event);
-    auto* at = static_cast<QWidget*>(watched);
-    if (const std::string name = at->objectName().toStdString(); IsValueCaption(name)) {
-      if (type != QEvent::ToolTip) return false;
-      const std::string text = CaptionTip(window_.engine(), name, Breaks::Marked);
-      QToolTip::showText(help->globalPos(), TooltipText(text, *at), at, at->rect());
+    QWidget* control = NamedControl(static_cast<QWidget*>(watched)->childAt(help->pos()));
+    if (!control) return false;
+    const std::string name = control->objectName().toStdString();
+    if (type == QEvent::ToolTip && qobject_cast<ClickLabel*>(control)) {
+      const std::string text = IsValueCaption(name) ? CaptionTip(window_.engine(), name, Breaks::Marked) : "";
+      if (text.empty() && control->toolTip().isEmpty()) return false;
+      QToolTip::showText(help->globalPos(), text.empty() ? control->toolTip() : TooltipText(text, *control), control,
+                         control->rect());
       return true;
     }
-    QWidget* control = NamedControl(at->childAt(help->pos()));
-    if (!control) return false;
-    const std::string text = Explain(window_.engine(), control->objectName().toStdString(), Breaks::Marked);
+    const std::string text = Explain(window_.engine(), name, Breaks::Marked);
     if (text.empty()) return false;
     if (type == QEvent::ToolTip) {
       QToolTip::showText(help->globalPos(), TooltipText(text, *control), control, control->rect());
@@ -123,9 +125,6 @@ void AddExplanations(SheetView& window) {
   window.installEventFilter(explainer);
   for (const FramePlace& frame : FramePlaces()) {
     window.OwnControl(frame.name).installEventFilter(explainer);
-  }
-  for (const LabelPlace& label : LabelPlaces()) {
-    if (Explainer::IsValueCaption(label.name)) window.OwnControl(label.name).installEventFilter(explainer);
   }
   const Reasons reasons(window);
   reasons.Show();

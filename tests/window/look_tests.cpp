@@ -387,6 +387,7 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QVERIFY(Tip(Find("Label48"))
                 .contains(QStringLiteral("Hit Points 30 = 15 + 5 (ST 5) + 10 (2 \u00d7 EN 5)\nHIT POINTS")));
     QVERIFY(picture({tipLabel()}).save(file("caption")));
+    QCOMPARE(Tip(Find("Label19")), QStringLiteral("Not available to a Human"));  // a closed trait's caption
     QVERIFY(Tip(Find("gres")).contains(QStringLiteral("Gas Res. 0/0: picking Human set it, and no trait changes it.")));
     QVERIFY(picture({tipLabel()}).save(file("gas-res")));
     Click("bruiser");
