@@ -110,17 +110,20 @@ class ZoomStyle::AtActualSize {
   AtActualSize& operator=(const AtActualSize&) = delete;
 
   // A part of the option's rectangle, as the style gave it at 100 %, at the
-  // zoom: each edge kept as far from the same edge of the rectangle as at
-  // 100 %, times the zoom, so that a part that fills the rectangle still
-  // fills it.
+  // zoom: its edges measured from the rectangle's top left and scaled, but
+  // an edge on the rectangle's own edge kept on it, so that a part that
+  // fills the rectangle still fills it and no frame appears where none was.
   QRect PartAtZoom(const QRect& part) const {
     if (!option_) return cindral::Zoomed(part, style_.zoom_);
     const QRect& whole = option_->rect;
-    const auto zoomed = [this](int distance) { return qRound(distance * style_.zoom_); };
-    return QRect(
-        QPoint(rect_.left() + zoomed(part.left() - whole.left()), rect_.top() + zoomed(part.top() - whole.top())),
-        QPoint(rect_.right() - zoomed(whole.right() - part.right()),
-               rect_.bottom() - zoomed(whole.bottom() - part.bottom())));
+    const auto at = [this](int distance) { return qRound(distance * style_.zoom_); };
+    const int left = part.left() == whole.left() ? rect_.left() : rect_.left() + at(part.left() - whole.left());
+    const int top = part.top() == whole.top() ? rect_.top() : rect_.top() + at(part.top() - whole.top());
+    const int right =
+        part.right() == whole.right() ? rect_.right() : rect_.left() + at(part.right() + 1 - whole.left()) - 1;
+    const int bottom =
+        part.bottom() == whole.bottom() ? rect_.bottom() : rect_.top() + at(part.bottom() + 1 - whole.top()) - 1;
+    return QRect(QPoint(left, top), QPoint(right, bottom));
   }
 
  private:

@@ -200,12 +200,13 @@ std::size_t Listed(const std::string& text, const std::string& what) {
 
 // The lines of an explanation laid out as narrow as a tooltip can be, a
 // dozen characters, so that nearly every place a line may break is used.
-std::vector<std::string> Narrow(const std::string& marked) {
-  const auto characters = [](std::string_view text) {
-    return static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-  };
-  return LaidOut(marked, characters, 12);
+constexpr double kNarrow = 12;
+
+double Characters(std::string_view text) {
+  return static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
+
+std::vector<std::string> Narrow(const std::string& marked) { return LaidOut(marked, Characters, kNarrow); }
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
   std::vector<std::string> parts;
@@ -257,11 +258,14 @@ void ExpectWholeItems(const std::string& marked, std::uint64_t seed, Explained w
         if (l + " " == heading) continue;
         l = l.substr(heading.size());
       }
-      for (std::string piece : items.empty() ? std::vector<std::string>{} : Split(l, ", ")) {
+      const std::vector<std::string> pieces = items.empty() ? std::vector<std::string>{} : Split(l, ", ");
+      for (std::string piece : pieces) {
         if (piece.ends_with(',')) piece.pop_back();
         ASSERT_NE(std::find(items.begin(), items.end(), piece), items.end())
             << "seed " << seed << ": \"" << piece << "\" is not a whole item of " << whole;
       }
+      // Broken wherever it may be: a line past the width holds one item.
+      ASSERT_TRUE(pieces.size() <= 1 || Characters(lines[i]) <= kNarrow) << "seed " << seed << ": " << lines[i];
       if (what == Explained::Breakdown && n == 0) {
         ASSERT_EQ(std::count(l.begin(), l.end(), '('), std::count(l.begin(), l.end(), ')'))
             << "seed " << seed << ": a term split at \"" << l << "\"";

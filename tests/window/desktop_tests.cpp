@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolTip>
 #include <QtTest>
 #include <set>
@@ -562,6 +564,10 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
         actual.push_back({w, w->geometry(), w->font().pointSizeF()});
     }
     QCOMPARE(actual.size(), std::size_t{6 + 2 * 7 + 2 + 2 * 17 + 28 + 2 + 2 * 19 + 2 + 1 + 15 + 47 + 3});
+    // And the parts the style places: the race box's text, the notes' scroll bar.
+    for (QWidget* part : {static_cast<QWidget*>(Find<QComboBox>("race")->lineEdit()),
+                          static_cast<QWidget*>(Find<QPlainTextEdit>("extra")->verticalScrollBar())})
+      actual.push_back({part, part->geometry(), part->font().pointSizeF()});
     const QSize size = window_->size();
     const auto expectZoom = [&](int percent) {
       const double zoom = percent / 100.0;

@@ -346,10 +346,36 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     Click("smallguns");
     Find("stplu")->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(Find("stplu")->hasFocus());
-    for (const int percent : {100, 150, 200, 300}) {
+    for (const int percent : {100, 150, 300, 200}) {
       window_->SetZoom(percent);
       QVERIFY(window_->grab().save(dir.filePath(QStringLiteral("zoom-%1-scale-%2.png").arg(percent).arg(scale_))));
     }
+    // The race list and an entry's facts beside it, at 200 %.
+    auto* combo = Find<QComboBox>("race");
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    QCOMPARE(list->font().pointSizeF(), window_->font().pointSizeF());
+    const QRect entry = list->visualRect(list->model()->index(0, 0));
+    QHelpEvent rest(QEvent::ToolTip, entry.center(), list->viewport()->mapToGlobal(entry.center()));
+    QApplication::sendEvent(list->viewport(), &rest);
+    QWidget* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->inherits("QTipLabel") && w->isVisible()) tip = w;
+    }
+    QVERIFY(tip);
+    QRect all(window_->mapToGlobal(QPoint()), window_->size());
+    all |= QRect(list->window()->mapToGlobal(QPoint()), list->window()->size());
+    all |= QRect(tip->mapToGlobal(QPoint()), tip->size());
+    QImage image(all.size() * scale_, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale_);
+    image.fill(Qt::darkGray);
+    QPainter painter(&image);
+    for (QWidget* w : {static_cast<QWidget*>(window_.get()), list->window(), tip})
+      painter.drawPixmap(w->mapToGlobal(QPoint()) - all.topLeft(), w->grab());
+    painter.end();
+    QVERIFY(image.save(dir.filePath(QStringLiteral("zoom-200-race-list-scale-%1.png").arg(scale_))));
+    combo->hidePopup();
   }
 
   // A tooltip on a value, on a trait box, on Gifted's box (its preview a
