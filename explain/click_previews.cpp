@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "reasons.h"
 #include "stat_allocation.h"
@@ -60,8 +61,8 @@ Group GroupOf(Field field) {
 std::string Words(const ClickPreview& preview) {
   std::array<std::vector<std::string>, kGroupCount> groups;
   for (const FieldChange& c : preview.fields) {
-    groups[static_cast<std::size_t>(GroupOf(c.field))].push_back(std::string(FieldCaption(c.field)) + " " + c.before +
-                                                                 " → " + c.after);
+    std::string item = std::string(FieldCaption(c.field)) + " " + c.before + " → " + c.after;
+    groups[static_cast<std::size_t>(GroupOf(c.field))].push_back(std::move(item));
   }
   std::string text;
   for (const std::vector<std::string>& numbers : groups) {
