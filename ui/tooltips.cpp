@@ -105,7 +105,7 @@ class Explainer : public QObject {
   // explains itself any more.
   void SheetShown() const {
     if (auto* balloon = window_.findChild<ExplanationBalloon*>(QString(), Qt::FindDirectChildrenOnly)) balloon->close();
-    QWidget* tip = ShownTooltip();
+    QWidget* tip = QToolTip::isVisible() ? ShownTooltip() : nullptr;
     if (!tip) return;
     const QPoint mouse = QCursor::pos();
     QWidget* under = QApplication::widgetAt(mouse);
