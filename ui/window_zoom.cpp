@@ -13,16 +13,15 @@
 
 #include "character_window.h"
 #include "fonts.h"
-#include "qt_text.h"
 
 namespace cindral {
 
 namespace {
 
 // Ctrl+= is Ctrl+Plus without the Shift a keyboard may need for "+".
-inline constexpr QKeyCombination kZoomInKeys[] = {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal};
-inline constexpr QKeyCombination kZoomOutKeys[] = {Qt::CTRL | Qt::Key_Minus};
-inline constexpr QKeyCombination kActualSizeKeys[] = {Qt::CTRL | Qt::Key_0};
+constexpr QKeyCombination kZoomInKeys[] = {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal};
+constexpr QKeyCombination kZoomOutKeys[] = {Qt::CTRL | Qt::Key_Minus};
+constexpr QKeyCombination kActualSizeKeys[] = {Qt::CTRL | Qt::Key_0};
 
 // The notes' text keeps the text document's own margin from the box's frame.
 constexpr qreal kNotesTextMargin = 4;

@@ -5,6 +5,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 #include "window_layout.h"
 
