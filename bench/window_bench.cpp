@@ -8,9 +8,11 @@
 // never judged: the run always succeeds. Then pasting: Ctrl+Shift+V with
 // the copy of a character of seeded play on the clipboard, until every
 // widget shows it, and with a megabyte of text there, until the panel
-// says it was refused. Last, printing: Ctrl+P until the print preview is
+// says it was refused. Then printing: Ctrl+P until the print preview is
 // shown with the page drawn in it, the first time (which loads the print
-// module) apart from the others.
+// module) apart from the others. Last, zooming: Ctrl+Plus up to 300 % and
+// Ctrl+Minus back down, ten times, each step until the window is laid out
+// anew, and once more with a forced repaint.
 //
 // window_bench [clicks] [seed]
 //
@@ -36,6 +38,7 @@
 #include "print_character.h"
 #include "shared_characters.h"
 #include "timing.h"
+#include "window_layout.h"
 
 namespace {
 
@@ -67,6 +70,27 @@ void Print(const char* what, const std::vector<double>& ns) {
   const Figures f = FiguresOf(ns);
   std::printf("  %-22s median %8.1f us, 99th percentile %8.1f us, slowest %8.1f us, mean %8.1f us\n", what,
               f.median / 1000, f.p99 / 1000, f.max / 1000, f.mean / 1000);
+}
+
+// Ctrl+Plus to the last zoom and Ctrl+Minus back to the first, `rounds`
+// times, each step timed until the posted layout work is done, and with
+// `repaint` until the whole window is drawn again.
+std::vector<double> TimeZoomSteps(cindral::CharacterWindow& window, int rounds, bool repaint) {
+  std::vector<double> ns;
+  QWidget* focus = window.findChild<QWidget*>(QStringLiteral("bruiser"));
+  const auto steps = static_cast<int>(std::size(cindral::kZoomSteps)) - 1;
+  for (int round = 0; round < rounds; ++round) {
+    for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Minus}) {
+      for (int step = 0; step < steps; ++step) {
+        const Clock::time_point t0 = Clock::now();
+        QTest::keyClick(focus, key, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        if (repaint) window.repaint();
+        ns.push_back(std::chrono::duration<double, std::nano>(Clock::now() - t0).count());
+      }
+    }
+  }
+  return ns;
 }
 
 // The key pressed with each text on the clipboard, each press timed; the
@@ -189,5 +213,12 @@ int main(int argc, char** argv) {
   const Figures f = FiguresOf(again);
   std::printf("  the next 20: median %8.1f ms, slowest %8.1f ms\n", f.median / 1e6, f.max / 1e6);
   std::printf("  goal: median at most 300 ms: %s\n", f.median <= 300e6 ? "met" : "missed");
+  const std::vector<double> zooms = TimeZoomSteps(window, 10, false);
+  const std::vector<double> zoomsPainted = TimeZoomSteps(window, 1, true);
+  std::printf("zooming: Ctrl+Plus from 100 %% to 300 %% and Ctrl+Minus back, each step until laid out anew\n");
+  Print("zoom step (120):", zooms);
+  Print("and repaint (12):", zoomsPainted);
+  std::printf("  goal: median at most 50 ms per zoom step: %s; back at %d %%\n",
+              FiguresOf(zooms).median <= 50e6 ? "met" : "missed", window.zoom());
   return 0;
 }

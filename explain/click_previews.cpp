@@ -1,6 +1,8 @@
 #include "click_previews.h"
 
 #include <array>
+#include <cstdint>
+#include <utility>
 
 #include "reasons.h"
 #include "stat_allocation.h"
@@ -36,15 +38,38 @@ void AddBoxLine(std::string& text, const char* what, const std::vector<Box>& box
   std::vector<std::string> names;
   for (const Box box : boxes) names.emplace_back(BoxCaption(box));
   if (!text.empty()) text += '\n';
-  text.append(what).append(": ").append(Listed(names));
+  text.append(what).append(": ").append(Items(names));
 }
 
-std::string Words(const ClickPreview& preview) {
-  std::vector<std::string> numbers;
-  for (const FieldChange& c : preview.fields) {
-    numbers.push_back(std::string(FieldCaption(c.field)) + " " + c.before + " → " + c.after);
+// Where a number stands: with the statistics and the counters, among the
+// secondary statistics, or among the skills.
+enum class Group : std::uint8_t { StatisticsAndCounters, SecondaryStats, Skills };
+constexpr std::size_t kGroupCount = 3;
+
+Group GroupOf(Field field) {
+  for (const CaptionedField& f : kSecondaryStats) {
+    if (f.field == field) return Group::SecondaryStats;
   }
-  std::string text = Listed(numbers);
+  for (const SkillInfo& s : kSkills) {
+    if (s.value == field) return Group::Skills;
+  }
+  return Group::StatisticsAndCounters;
+}
+
+// A line for each group of numbers that changes, then a line for each kind
+// of box.
+std::string Words(const ClickPreview& preview) {
+  std::array<std::vector<std::string>, kGroupCount> groups;
+  for (const FieldChange& c : preview.fields) {
+    std::string item = std::string(FieldCaption(c.field)) + " " + c.before + " → " + c.after;
+    groups[static_cast<std::size_t>(GroupOf(c.field))].push_back(std::move(item));
+  }
+  std::string text;
+  for (const std::vector<std::string>& numbers : groups) {
+    if (numbers.empty()) continue;
+    if (!text.empty()) text += '\n';
+    text += Items(numbers);
+  }
   AddBoxLine(text, "Ticks", preview.ticked);
   AddBoxLine(text, "Unticks", preview.unticked);
   AddBoxLine(text, "Opens", preview.opened);
@@ -80,23 +105,23 @@ ClickPreview PreviewClick(const Engine& engine, const Control& control) {
   return preview;
 }
 
-std::string Refusal(const Sheet& sheet, const Control& control) {
+std::string Refusal(const Sheet& sheet, const Control& control, Breaks breaks) {
   switch (control.kind) {
     case ControlKind::StatButton: return ButtonReason(sheet, kStatButtons[control.index]);
-    case ControlKind::Box: return BoxReason(sheet, static_cast<Box>(control.index));
+    case ControlKind::Box: return BoxReason(sheet, static_cast<Box>(control.index), breaks);
     case ControlKind::Caption: break;
   }
   return {};
 }
 
-std::string PreviewText(const Engine& engine, std::string_view name) {
+std::string PreviewText(const Engine& engine, std::string_view name, Breaks breaks) {
   const auto control = FindControl(name);
   if (!control || control->kind == ControlKind::Caption) return {};
   const std::string changes = Words(PreviewClick(engine, *control));
-  const std::string refusal = Refusal(engine.sheet(), *control);
-  if (changes.empty()) return refusal.empty() ? "Changes nothing" : refusal;
-  if (refusal.empty()) return changes;
-  return refusal + ". It still recomputes the sheet:\n" + changes;
+  const std::string refusal = Refusal(engine.sheet(), *control, Breaks::Marked);
+  if (changes.empty()) return refusal.empty() ? "Changes nothing" : Finished(refusal, breaks);
+  if (refusal.empty()) return Finished(changes, breaks);
+  return Finished(refusal + ". It still recomputes the sheet:\n" + changes, breaks);
 }
 
 }  // namespace cindral

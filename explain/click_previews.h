@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "events.h"
+#include "words.h"
 
 namespace cindral {
 
@@ -40,14 +41,15 @@ ClickPreview PreviewClick(const Engine& engine, const Control& control);
 // is at the race's maximum"), a closed box's ("No traits left: untick one
 // to choose another"), or "Tagged by Ham Fisted"; "" when nothing holds the
 // click back.
-std::string Refusal(const Sheet& sheet, const Control& control);
+std::string Refusal(const Sheet& sheet, const Control& control, Breaks breaks = Breaks::Unmarked);
 
-// The preview in words, one line for the numbers and one for each kind of
-// box: "ST 5 → 6, Char Points 5 → 4, Hit Points 30 → 31, …", "Closes: Big
-// Guns, …". A click that would change nothing gives its refusal instead; a
-// refused "+" or "−" that still changes values (the recomputation it runs
-// reads a newly typed race) gives both. "" for a control that is neither a
-// statistic's button nor a tick box.
-std::string PreviewText(const Engine& engine, std::string_view control);
+// The preview in words, its numbers grouped by where they stand: a line for
+// the statistics and the counters ("ST 5 → 6, Char Points 5 → 4"), one for
+// the secondary statistics, one for the skills, then one for each kind of
+// box ("Closes: Big Guns, …"). A click that would change nothing gives its
+// refusal instead; a refused "+" or "−" that still changes values (the
+// recomputation it runs reads a newly typed race) gives both. "" for a
+// control that is neither a statistic's button nor a tick box.
+std::string PreviewText(const Engine& engine, std::string_view control, Breaks breaks = Breaks::Unmarked);
 
 }  // namespace cindral

@@ -3,7 +3,9 @@
 #include <cstdint>
 
 #include "click_previews.h"
+#include "help_texts.h"
 #include "race_facts.h"
+#include "reasons.h"
 #include "value_breakdowns.h"
 
 namespace cindral {
@@ -24,7 +26,7 @@ constexpr ControlText kControlTexts[] = {
 
 // What a control's explanation is made of.
 struct Subject {
-  enum class Kind : std::uint8_t { Nothing, Click, Statistic, Pool, RaceBox, Value, Fixed };
+  enum class Kind : std::uint8_t { Nothing, Click, Statistic, Pool, RaceBox, Value, GasRes, Fixed };
   Kind kind = Kind::Nothing;
   Stat stat{};
   Field field{};
@@ -49,6 +51,7 @@ Subject SubjectOf(std::string_view control) {
   if (NamesThePool(control)) return {Kind::Pool};
   if (control == NameOf(Field::race)) return {Kind::RaceBox};
   if (const auto field = FindField(control); field && HasBreakdown(*field)) return {Kind::Value, {}, *field};
+  if (control == NameOf(Field::gres)) return {Kind::GasRes};
   for (const ControlText& fixed : kControlTexts) {
     if (fixed.control == control) return {Kind::Fixed, {}, {}, fixed.text};
   }
@@ -57,18 +60,33 @@ Subject SubjectOf(std::string_view control) {
 
 }  // namespace
 
-std::string Explain(const Engine& engine, std::string_view control) {
+std::string Explain(const Engine& engine, std::string_view control, Breaks breaks) {
   const Subject subject = SubjectOf(control);
   switch (subject.kind) {
     case Subject::Kind::Nothing: break;
-    case Subject::Kind::Click: return PreviewText(engine, control);
-    case Subject::Kind::Statistic: return StatFacts(engine, subject.stat);
-    case Subject::Kind::Pool: return PoolFacts(engine);
-    case Subject::Kind::RaceBox: return RaceBoxFacts(engine);
-    case Subject::Kind::Value: return Breakdown(engine, subject.field);
+    case Subject::Kind::Click: return PreviewText(engine, control, breaks);
+    case Subject::Kind::Statistic: return StatFacts(engine, subject.stat, breaks);
+    case Subject::Kind::Pool: return PoolFacts(engine, breaks);
+    case Subject::Kind::RaceBox: return RaceBoxFacts(engine, breaks);
+    case Subject::Kind::Value: return Breakdown(engine, subject.field, breaks);
+    case Subject::Kind::GasRes: return GasResText(engine, breaks);
     case Subject::Kind::Fixed: return std::string(subject.text);
   }
   return {};
+}
+
+std::string CaptionTip(const Engine& engine, std::string_view caption, Breaks breaks) {
+  const std::string_view value = ExplainedFor(caption);
+  const auto field = FindField(value);
+  if (!field || caption == value) return {};
+  std::string text = Explain(engine, value, breaks);
+  for (const SkillInfo& s : kSkills) {
+    if (s.captionLabel != caption) continue;
+    if (const std::string reason = DisabledReason(engine.sheet(), s.box, breaks); !reason.empty())
+      text += "\n" + reason;
+  }
+  if (const std::string_view rule = HelpFor(caption); !rule.empty()) text += "\n" + std::string(rule);
+  return text;
 }
 
 bool HasExplanation(std::string_view control) { return SubjectOf(control).kind != Subject::Kind::Nothing; }

@@ -51,8 +51,8 @@ std::string RaceValues(Race race) {
     if (term.replaces) sets.push_back(caption + " " + NumberText(term.amount) + Percent(field));
     else adds.push_back(caption + " " + Signed(term.amount) + Percent(field));
   }
-  std::string text = "Sets " + Listed(sets) + ".";
-  if (!adds.empty()) text += "\nAdds " + Listed(adds) + ".";
+  std::string text = "Sets " + Items(sets) + ".";
+  if (!adds.empty()) text += "\nAdds " + Items(adds) + ".";
   return text;
 }
 
@@ -81,9 +81,9 @@ std::string NextRecomputation(const Sheet& sheet, const std::string& follower) {
     }
   }
   if (side.Text(Field::extra) != sheet.Text(Field::extra)) changes.emplace_back("the notes");
-  if (changes.empty()) return "The values the race changes and the notes already match " + follower + ".";
-  return "At " + std::string(kNextRecomputation) + " the values the race changes and the notes follow " + follower +
-         ": " + Listed(changes) + ".";
+  if (changes.empty()) return Sentence("The values the race changes and the notes already match ") + follower + ".";
+  return Sentence("At " + std::string(kNextRecomputation) + " the values the race changes and the notes follow ") +
+         follower + ": " + Items(changes) + ".";
 }
 
 std::string TypedRaceFacts(const Engine& engine) {
@@ -91,30 +91,38 @@ std::string TypedRaceFacts(const Engine& engine) {
   const auto typed = CurrentRace(sheet);
   const auto picked = RaceNamed(engine.LastPick());
   const std::string pickedName = engine.LastPick();
+  // The sentences that name a race break between their words, never inside
+  // the race's name.
   std::string text = QuotedRaceText(sheet);
   if (!typed) {
-    text += " is typed and names no race: \"+\" and \"−\" do nothing until a race is picked from the list.\n";
+    text += Sentence(" is typed and names no race: \"+\" and \"−\" do nothing until a race is picked from the list.") +
+            "\n";
     text += NextRecomputation(sheet, "no race");
   } else {
-    text += " is typed, not picked from the list. The limits of \"+\" and \"−\" follow " + Name(*typed) + " already.\n";
+    text += Sentence(" is typed, not picked from the list. The limits of \"+\" and \"−\" follow ") + Name(*typed) +
+            Sentence(" already.") + "\n";
     text += NextRecomputation(sheet, Name(*typed));
   }
-  text += "\nPerk Rate and Gas Res. stay as picking " + pickedName + " set them.\n";
+  text += "\n" + Sentence("Perk Rate and Gas Res. stay as picking ") + pickedName + Sentence(" set them.") + "\n";
   if (typed && TraitBoxesFollow(engine, typed)) {
-    text += "The trait boxes follow " + Name(*typed) + "'s list.";
+    text += Sentence("The trait boxes follow ") + Name(*typed) + "'s" + Sentence(" list.");
   } else if (typed) {
-    text += TraitBoxesFollow(engine, picked) ? "The trait boxes still follow " + pickedName + "; a" : "A";
-    text += " trait click sets them by " + Name(*typed) + "'s list.";
+    text += TraitBoxesFollow(engine, picked)
+                ? Sentence("The trait boxes still follow ") + pickedName + ";" + kBreak + " a"
+                : "A";
+    text += Sentence(" trait click sets them by ") + Name(*typed) + "'s" + Sentence(" list.");
   } else {
-    text += TraitBoxesFollow(engine, picked) ? "The trait boxes still follow " + pickedName + "; a" : "A";
-    text += " trait click can close them but not reopen them until a race is picked.";
+    text += TraitBoxesFollow(engine, picked)
+                ? Sentence("The trait boxes still follow ") + pickedName + ";" + kBreak + " a"
+                : "A";
+    text += Sentence(" trait click can close them but not reopen them until a race is picked.");
   }
   return text + "\nPick a race from the list to apply it fully. " + kAfresh;
 }
 
 }  // namespace
 
-std::string RaceFacts(Race race) {
+std::string RaceFacts(Race race, Breaks breaks) {
   const RaceRow& row = RowOf(race);
   const RaceLimits& limits = kRaceLimits[Index(race)];
   std::vector<std::string> starts, bounds;
@@ -126,26 +134,29 @@ std::string RaceFacts(Race race) {
   for (const TraitInfo& t : kTraits) {
     if (!RaceAllows(race, t.trait)) ruledOut.emplace_back(t.caption);
   }
-  std::string text = Name(race) + ": starts with " + Listed(starts) + " and " + std::to_string(row.charPoints) +
-                     " Char Points.\nLimits: " + Listed(bounds) + ".\n" + RaceValues(race) + "\nRules out " +
-                     std::to_string(ruledOut.size()) + " traits: " + Listed(ruledOut) + ".\n";
+  std::string text = Name(race) + ": starts with " + Items(starts) + " and " + std::to_string(row.charPoints) +
+                     " Char Points.\nLimits: " + Items(bounds) + ".\n" + RaceValues(race) + "\nRules out " +
+                     std::to_string(ruledOut.size()) + " traits: " + Items(ruledOut) + ".\n";
   if (!row.note.empty()) text += "Note: " + std::string(row.note.substr(0, row.note.size() - 1)) + "\n";
-  return text + kAfresh;
+  return Finished(text + kAfresh, breaks);
 }
 
-std::string StatFacts(const Engine& engine, Stat stat) {
+std::string StatFacts(const Engine& engine, Stat stat, Breaks breaks) {
   const Sheet& sheet = engine.sheet();
   const StatInfo& info = kStats[Index(stat)];
   const double value = sheet.Number(info.field);
-  std::string text = std::string(info.name) + " (" + std::string(info.caption) + ") " + sheet.Text(info.field);
+  std::string text =
+      Sentence(std::string(info.name) + " (" + std::string(info.caption) + ") " + sheet.Text(info.field));
   if (const Limit* limit = RaceLimitFor(sheet, stat)) {
     std::string race = Name(*CurrentRace(sheet)) + "'s";
     if (!engine.RaceTextIsPicked()) race += " (the race text, typed)";
     const Standing standing = StandingOf(value, *limit);
-    text += ", " + StandingWords(standing, race);
-    text += standing == Standing::Within ? " " + LimitText(*limit) + "." : " (limits " + LimitText(*limit) + ").";
+    // The race's name stays on one line with the words around it.
+    text += "," + std::string(1, kBreak) + " " + StandingWords(standing, race);
+    text += standing == Standing::Within ? kBreak + (" " + LimitText(*limit) + ".")
+                                         : Sentence(" (limits ") + LimitText(*limit) + ").";
   } else {
-    text += ". The race text names no race: \"+\" and \"−\" do nothing until a race is picked from the list.";
+    text += Sentence(". The race text names no race: \"+\" and \"−\" do nothing until a race is picked from the list.");
   }
 
   // The values it feeds: every term of a computed value that reads it.
@@ -162,25 +173,26 @@ std::string StatFacts(const Engine& engine, Stat stat) {
       feed(f.field, SecondaryTerms(sheet, f.field, engine.LastRacesRead().secondaryStats));
   }
   for (const SkillInfo& s : kSkills) feed(s.value, SkillTerms(sheet, s.skill));
-  return text + "\nFeeds " + Listed(feeds) + ".";
+  return Finished(text + "\nFeeds " + Items(feeds) + ".", breaks);
 }
 
-std::string PoolFacts(const Engine& engine) {
+std::string PoolFacts(const Engine& engine, Breaks breaks) {
   const Sheet& sheet = engine.sheet();
-  std::string text = "Char Points " + sheet.Text(Field::chpoint) +
-                     ": the points not yet spent on the seven statistics. Each \"+\" spends one and each \"−\" gives "
-                     "one back.";
+  std::string text = Sentence("Char Points " + sheet.Text(Field::chpoint) +
+                              ": the points not yet spent on the seven statistics. Each \"+\" spends one and each "
+                              "\"−\" gives one back.");
   if (const auto picked = RaceNamed(engine.LastPick())) {
-    text += " Picking " + Name(*picked) + " set them to " + std::to_string(RowOf(*picked).charPoints) + ".";
+    text += Sentence(" Picking ") + Name(*picked) +
+            Sentence(" set them to " + std::to_string(RowOf(*picked).charPoints) + ".");
   }
   if (sheet.Number(Field::chpoint) <= 0) text += "\nNone left: \"+\" does nothing until a \"−\" gives one back.";
-  return text;
+  return Finished(text, breaks);
 }
 
-std::string RaceBoxFacts(const Engine& engine) {
-  if (!engine.RaceTextIsPicked()) return TypedRaceFacts(engine);
+std::string RaceBoxFacts(const Engine& engine, Breaks breaks) {
+  if (!engine.RaceTextIsPicked()) return Finished(TypedRaceFacts(engine), breaks);
   const auto race = CurrentRace(engine.sheet());
-  return race ? RaceFacts(*race) : std::string();
+  return race ? RaceFacts(*race, breaks) : std::string();
 }
 
 }  // namespace cindral

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "race_selection.h"
+#include "words.h"
 
 namespace cindral {
 
@@ -15,19 +16,19 @@ class Engine;
 // A race as its list entry describes it: starting statistics and Char
 // Points, limits, the values it fixes or changes, the traits it rules out,
 // its note, and that picking it starts the character afresh.
-std::string RaceFacts(Race race);
+std::string RaceFacts(Race race, Breaks breaks = Breaks::Unmarked);
 
 // A statistic: its name, its value against the limits of the race the race
 // text names, and the values it feeds, each with the term it puts there.
-std::string StatFacts(const Engine& engine, Stat stat);
+std::string StatFacts(const Engine& engine, Stat stat, Breaks breaks = Breaks::Unmarked);
 
 // Char Points: what the pool is, how "+" and "−" move it, what the race
 // picked last started it at.
-std::string PoolFacts(const Engine& engine);
+std::string PoolFacts(const Engine& engine, Breaks breaks = Breaks::Unmarked);
 
 // The race box: the race's facts while its text is the race picked last;
 // otherwise exactly what follows the typed text and what still follows the
 // race picked last.
-std::string RaceBoxFacts(const Engine& engine);
+std::string RaceBoxFacts(const Engine& engine, Breaks breaks = Breaks::Unmarked);
 
 }  // namespace cindral

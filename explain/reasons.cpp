@@ -27,14 +27,20 @@ std::string ButtonReason(const Sheet& sheet, const StatButton& button) {
   return {};
 }
 
-std::string BoxReason(const Sheet& sheet, Box box) {
+std::string BoxReason(const Sheet& sheet, Box box, Breaks breaks) {
   switch (RefusalOf(sheet, box)) {
     case BoxRefusal::None: break;
-    case BoxRefusal::NotForRace: return "Not available to a " + std::string(NameOf(*CurrentRace(sheet)));
+    case BoxRefusal::NotForRace: {
+      const std::string_view race = NameOf(*CurrentRace(sheet));
+      const std::string reason = "Not available to a " + std::string(race);
+      return breaks == Breaks::Marked ? SentenceNaming(reason, race) : reason;
+    }
     case BoxRefusal::NoTraitsLeft: return kNoTraitsLeft;
     case BoxRefusal::PickARace: return kPickARace;
     case BoxRefusal::NoTagsLeft: return kNoTagsLeft;
-    case BoxRefusal::TaggedByHamFisted: return kTaggedByHamFisted;
+    case BoxRefusal::TaggedByHamFisted:
+      if (breaks == Breaks::Unmarked) return kTaggedByHamFisted;
+      return SentenceNaming(kTaggedByHamFisted, kTraits[Index(Trait::hamfist)].caption);
   }
   return {};
 }
@@ -43,6 +49,8 @@ std::string ForcedTagReason(const Sheet& sheet, Box box) {
   return RefusalOf(sheet, box) == BoxRefusal::TaggedByHamFisted ? kTaggedByHamFisted : "";
 }
 
-std::string DisabledReason(const Sheet& sheet, Box box) { return sheet.Enabled(box) ? "" : BoxReason(sheet, box); }
+std::string DisabledReason(const Sheet& sheet, Box box, Breaks breaks) {
+  return sheet.Enabled(box) ? "" : BoxReason(sheet, box, breaks);
+}
 
 }  // namespace cindral

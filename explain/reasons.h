@@ -7,6 +7,7 @@
 #include <string>
 
 #include "refusals.h"
+#include "words.h"
 
 namespace cindral {
 
@@ -40,11 +41,11 @@ std::string ForcedTagReason(const Sheet& sheet, Box box);
 // "" for an enabled box. For a disabled trait box: "Not available to a
 // Robot" before an empty allowance. A tag box held by Ham Fisted says so
 // rather than that a tag is missing.
-std::string DisabledReason(const Sheet& sheet, Box box);
+std::string DisabledReason(const Sheet& sheet, Box box, Breaks breaks = Breaks::Unmarked);
 
 // Why a click on the box would change nothing for good: a closed box's
 // reason, or the Unarmed tag that Ham Fisted holds; "" when nothing holds it
 // back.
-std::string BoxReason(const Sheet& sheet, Box box);
+std::string BoxReason(const Sheet& sheet, Box box, Breaks breaks = Breaks::Unmarked);
 
 }  // namespace cindral

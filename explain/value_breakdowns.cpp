@@ -21,6 +21,16 @@ std::string_view StatCaption(Stat stat) { return kStats[Index(stat)].caption; }
 
 std::string StatWithValue(Stat stat, double value) { return std::string(StatCaption(stat)) + " " + NumberText(value); }
 
+// A band as the rules' table gives it: "6–7 gives 8", "1 gives 5", "10 and
+// above gives 10", "4 and below gives 1".
+std::string BandWords(const Band& band) {
+  const std::string gives = " gives " + NumberText(band.gives);
+  if (!band.low) return NumberText(*band.high) + " and below" + gives;
+  if (!band.high) return NumberText(*band.low) + " and above" + gives;
+  if (*band.low == *band.high) return NumberText(*band.low) + gives;
+  return NumberText(*band.low) + "–" + NumberText(*band.high) + gives;
+}
+
 std::string RaceName(std::optional<Race> race) { return race ? std::string(NameOf(*race)) : std::string(); }
 
 // What produced a term, in the words inside its parentheses.
@@ -35,7 +45,7 @@ std::string Source(const Term& t) {
       const std::string sum = StatWithValue(t.stat, t.value) + " + " + StatWithValue(*t.second, t.secondValue);
       return t.factor == 1 ? sum : std::to_string(t.factor) + " × (" + sum + ")";
     }
-    case From::StatisticBand: return StatWithValue(t.stat, t.value);
+    case From::StatisticBand: return StatWithValue(t.stat, t.value) + ": " + BandWords(*t.band);
     case From::StrengthLessFive: return StatWithValue(t.stat, t.value) + " − " + NumberText(t.value - t.amount);
     case From::HalfPlusThree: {
       std::string how = StatWithValue(t.stat, t.value) + ": " + NumberText(t.value) + " / 2 + 3";
@@ -56,13 +66,14 @@ std::string Source(const Term& t) {
 }
 
 // The terms joined as a sum: the first with its own sign, the others with
-// the sign as the operator. A formula's 0 is left out beside other terms.
+// the sign as the operator, a line broken only between two terms. A
+// formula's 0 is left out beside other terms.
 std::string Sum(const Terms& terms) {
   std::string sum;
   for (const Term& term : terms) {
     if (term.from == From::Number && term.amount == 0 && terms.size() > 1) continue;
-    if (sum.empty()) sum = (term.amount < 0 ? "−" : "") + TermText(term);
-    else sum += (term.amount < 0 ? " − " : " + ") + TermText(term);
+    if (sum.empty()) sum += kBreak + ((term.amount < 0 ? "−" : "") + TermText(term));
+    else sum += kBreak + ((term.amount < 0 ? " − " : " + ") + TermText(term));
   }
   return sum;
 }
@@ -128,7 +139,12 @@ std::string_view FieldCaption(Field field) {
 }
 
 std::string QuotedRaceText(const Sheet& sheet) {
-  return '"' + Shortened(sheet.Text(Field::race), kQuotedCharacters) + '"';
+  std::string quoted = Shortened(sheet.Text(Field::race), kQuotedCharacters);
+  // A typed text never breaks the line it is quoted in: a mark typed into
+  // it is shown as the unreadable character it is.
+  for (std::size_t at = quoted.find(kBreak); at != std::string::npos; at = quoted.find(kBreak, at))
+    quoted.replace(at, 1, "\uFFFD");
+  return '"' + quoted + '"';
 }
 
 std::string TermText(const Term& term) {
@@ -141,12 +157,12 @@ bool HasBreakdown(Field field) {
   return field == Field::perkrate || RecomputedBySecondaryStats(field) || SkillShownIn(field).has_value();
 }
 
-std::string Breakdown(const Engine& engine, Field field) {
+std::string Breakdown(const Engine& engine, Field field, Breaks breaks) {
   if (!HasBreakdown(field)) return {};
   const Sheet& sheet = engine.sheet();
   const std::string head = std::string(FieldCaption(field)) + " " + sheet.Text(field) + " = ";
-  if (const auto skill = SkillShownIn(field)) return head + Sum(SkillTerms(sheet, *skill));
-  if (field == Field::perkrate) return head + Sum(PerkRateTerms(engine));
+  if (const auto skill = SkillShownIn(field)) return Finished(head + Sum(SkillTerms(sheet, *skill)), breaks);
+  if (field == Field::perkrate) return Finished(head + Sum(PerkRateTerms(engine)), breaks);
 
   const Terms shown = SecondaryTermsAsShown(engine, field);
   std::string text = head + Sum(shown);
@@ -155,10 +171,26 @@ std::string Breakdown(const Engine& engine, Field field) {
   const Terms next = SecondaryTerms(sheet, field, CurrentRace(sheet));
   if (Total(next) != Total(shown)) {
     const std::string suffix = sheet.Text(field).ends_with('%') ? "%" : "";
-    text += "\nThe race text now reads " + QuotedRaceText(sheet) + ": " + std::string(kNextRecomputation) +
-            " makes it " + TextFromNumber(Total(next)) + suffix + " = " + Sum(next) + ".";
+    text += "\n" + Sentence("The race text now reads ") + QuotedRaceText(sheet) +
+            Sentence(": " + std::string(kNextRecomputation) + " makes it ") + TextFromNumber(Total(next)) + suffix +
+            " = " + Sum(next) + ".";
   }
-  return text;
+  return Finished(text, breaks);
+}
+
+std::string GasResText(const Engine& engine, Breaks breaks) {
+  const Sheet& sheet = engine.sheet();
+  // The race picked last wrote the pair; nothing has written it since.
+  const auto picked = RaceNamed(engine.LastPick());
+  const bool pickedSetIt = picked && RowOf(*picked).gasRes == sheet.Text(Field::gres);
+  std::string text = Sentence("Gas Res. " + sheet.Text(Field::gres) + ": ");
+  text += pickedSetIt ? Sentence("picking ") + std::string(NameOf(*picked)) : Sentence("the race picked last");
+  text += Sentence(" set it, and no trait changes it.");
+  if (!engine.RaceTextIsPicked()) {
+    text += "\n" + Sentence("The race text now reads ") + QuotedRaceText(sheet) +
+            Sentence(": only a race picked from the list sets Gas Res. again.");
+  }
+  return Finished(text, breaks);
 }
 
 }  // namespace cindral

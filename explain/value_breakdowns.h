@@ -28,7 +28,12 @@ bool HasBreakdown(Field field);
 // it; a second line when the race text was typed since the value was last
 // recomputed, with what the next recomputation makes of it. "" for a field
 // without a breakdown.
-std::string Breakdown(const Engine& engine, Field field);
+std::string Breakdown(const Engine& engine, Field field, Breaks breaks = Breaks::Unmarked);
+
+// Gas Res., which no recomputation writes: the pair and the race whose pick
+// set it, and that no trait changes it; while the race text is typed, that
+// only a pick from the list sets it again.
+std::string GasResText(const Engine& engine, Breaks breaks = Breaks::Unmarked);
 
 // The caption the window shows beside a number field: "ST", "Char Points",
 // "Hit Points", "Melee Weapon"; "" for a field that is no number.

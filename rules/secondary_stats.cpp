@@ -150,37 +150,76 @@ Term Times(int factor, Stat stat, double value) {
   return {.amount = factor * value, .from = From::Statistics, .factor = factor, .stat = stat, .value = value};
 }
 
-Term Band(double amount, Stat stat, double value) {
-  return {.amount = amount, .from = From::StatisticBand, .stat = stat, .value = value};
+// The bands of a statistic, lowest first: AG 1 gives 5 Action Pts., every
+// higher band one more up to 10 from AG 10 on, and AG 0 or below, which no
+// race's limits reach, 6 as AG 2 and 3 do.
+// clang-format off
+constexpr Band kActionPointBands[] = {
+    // AG from       to             gives
+    {std::nullopt,   0,              6},
+    {1,              1,              5},
+    {2,              3,              6},
+    {4,              5,              7},
+    {6,              7,              8},
+    {8,              9,              9},
+    {10,             std::nullopt,  10},
+};
+constexpr Band kHealRateBands[] = {
+    // EN from       to             gives
+    {std::nullopt,   4,              1},
+    {5,              7,              2},
+    {8,              9,              3},
+    {10,             std::nullopt,   4},
+};
+// Melee Dmg. from ST 1 to 6; any other Strength gives ST − 5.
+constexpr Band kMeleeDamageBand = {1, 6, 1};
+// clang-format on
+
+// A table's bands follow each other without gap or overlap, from an open
+// low end to an open high end.
+template <std::size_t N>
+constexpr bool Contiguous(const Band (&bands)[N]) {
+  if (bands[0].low || bands[N - 1].high) return false;
+  for (std::size_t i = 1; i < N; ++i) {
+    if (!bands[i - 1].high || !bands[i].low || *bands[i].low != *bands[i - 1].high + 1) return false;
+  }
+  return true;
+}
+static_assert(Contiguous(kActionPointBands) && Contiguous(kHealRateBands), "every value of a statistic has its band");
+
+// The band of the statistic's value, read off as a term: "8 (AG 7: 6–7 gives 8)".
+// The first band the value is below the next one of: the last band's high
+// end is open, so every value has one.
+template <std::size_t N>
+Term BandTerm(const Band (&bands)[N], Stat stat, double value) {
+  const Band* band =
+      std::find_if(std::begin(bands), std::end(bands), [&](const Band& b) { return !b.high || value < *b.high + 1; });
+  return {.amount = static_cast<double>(band->gives),
+          .from = From::StatisticBand,
+          .stat = stat,
+          .value = value,
+          .band = band};
 }
 
 Term ByTrait(double amount, Trait trait) { return {.amount = amount, .from = From::Trait, .trait = trait}; }
 
 Term ByRace(double amount, Race race) { return {.amount = amount, .from = From::Race, .race = race}; }
 
-// AG 1 gives 5; every higher band one more, up to 10 from AG 10 on.
-double ActionPointsFor(double ag) {
-  if (ag == 1) return 5;
-  if (ag <= 3) return 6;
-  if (ag <= 5) return 7;
-  if (ag <= 7) return 8;
-  if (ag <= 9) return 9;
-  return 10;
-}
-
-double HealRateFor(double en) {
-  if (en < 5) return 1;
-  if (en < 8) return 2;
-  if (en < 10) return 3;
-  return 4;
-}
-
 // The amount below ST is read off as the difference: "2 (ST 7 − 5)".
 Term LessThanStrength(double amount, double st) {
   return {.amount = amount, .from = From::StrengthLessFive, .stat = Stat::ST, .value = st};
 }
 
-Term MeleeDamageFor(double st) { return st >= 1 && st <= 6 ? Band(1, Stat::ST, st) : LessThanStrength(st - 5, st); }
+Term MeleeDamageFor(double st) {
+  if (kMeleeDamageBand.Holds(st)) {
+    return {.amount = static_cast<double>(kMeleeDamageBand.gives),
+            .from = From::StatisticBand,
+            .stat = Stat::ST,
+            .value = st,
+            .band = &kMeleeDamageBand};
+  }
+  return LessThanStrength(st - 5, st);
+}
 
 // Halves go to the even neighbour: 6.5 gives 6, 7.5 gives 8.
 double RoundHalfEven(double x) { return std::nearbyint(x); }
@@ -202,7 +241,7 @@ Term HitPointRate(double en) {
 // Every statistic as the primary statistics alone make it.
 void BaseValues(Values& v, const Primaries& p) {
   const auto [st, pe, en, in, ag, lu] = p;
-  v.Set(Field::ap, Band(ActionPointsFor(ag), Stat::AG, ag));
+  v.Set(Field::ap, BandTerm(kActionPointBands, Stat::AG, ag));
   v.Set(Field::hp, Number(15));
   v.Add(Field::hp, Times(1, Stat::ST, st));
   v.Add(Field::hp, Times(2, Stat::EN, en));
@@ -217,7 +256,7 @@ void BaseValues(Values& v, const Primaries& p) {
   v.Add(Field::carrywt, Times(25, Stat::ST, st));
   v.Set(Field::seq, Times(2, Stat::PE, pe));
   v.Set(Field::md, MeleeDamageFor(st));
-  v.Set(Field::hr, Band(HealRateFor(en), Stat::EN, en));
+  v.Set(Field::hr, BandTerm(kHealRateBands, Stat::EN, en));
   v.Set(Field::skillrate, Number(5));
   v.Add(Field::skillrate, Times(2, Stat::IN, in));
   v.Set(Field::hprate, HitPointRate(en));

@@ -17,7 +17,7 @@ namespace cindral {
 enum class From : std::uint8_t {
   Number,            // a number of the formula itself: "15"
   Statistics,        // factor × statistic, or × a sum of two: "10 (2 × EN 5)", "10 (PE 5 + IN 5)"
-  StatisticBand,     // a value read off the bands of a statistic: "7 (AG 5)"
+  StatisticBand,     // a value read off a band of a statistic: "7 (AG 5: 4–5 gives 7)"
   StrengthLessFive,  // Melee Dmg. above ST 6: "2 (ST 7 − 5)"
   HalfPlusThree,     // HP Rate: "6 (EN 5: 5 / 2 + 3 = 5.5, a half goes to the even number)"
   Trait,             // "−2 (Bruiser)"; with a factor, the trait's own formula: "90 (Small Frame: 15 × ST 6)"
@@ -27,12 +27,25 @@ enum class From : std::uint8_t {
   RacePicked,        // Perk Rate as the race picked last set it: "3 (Human)"
 };
 
+// One band of a statistic: every value from `low` to `high` gives the same
+// number. An end left open runs on without limit ("10 and above"); the
+// statistics are whole numbers, so the bands of a table follow each other
+// without a gap.
+struct Band {
+  std::optional<int> low;
+  std::optional<int> high;
+  int gives;
+
+  constexpr bool Holds(double value) const { return (!low || value >= *low) && (!high || value <= *high); }
+};
+
 struct Term {
   double amount = 0;
   From from = From::Number;
   int factor = 1;
   Stat stat{};
-  double value = 0;  // the statistic as the formula read it
+  double value = 0;            // the statistic as the formula read it
+  const Band* band = nullptr;  // the band read off, a row of the rules' own table
   std::optional<Stat> second = std::nullopt;
   double secondValue = 0;
   std::optional<Trait> trait = std::nullopt;

@@ -188,7 +188,7 @@ if about is not None:
 small_guns = find("check box", "Small Guns 25%")
 if small_guns is not None:
     check('the tag box describes what its tick would change',
-          (small_guns.description or "").startswith("Small Guns 25% \u2192 45%, Tags Left 3 \u2192 2"))
+          (small_guns.description or "").startswith("Tags Left 3 \u2192 2\nSmall Guns 25% \u2192 45%"))
     step('Focus on the tag box "Small Guns"')
     focus(small_guns)
 hit_points = find("label", "Hit Points:")

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -52,17 +51,6 @@ void ApplyLook(QLabel& label, Look look, const QFont& bold) {
   }
 }
 
-// A value beside a caption in a larger font is lowered onto the caption's
-// baseline. Both are centred in rows of the same height, so the baselines
-// differ by the difference of ascent less descent.
-void PutOnBaselineOf(const QLabel& caption, QLabel& value) {
-  if (caption.font() == value.font()) return;
-  const QFontMetricsF big(caption.font());
-  const QFontMetricsF small(value.font());
-  const int lower = qRound((big.ascent() - big.descent()) - (small.ascent() - small.descent()));
-  if (lower > 0) value.setContentsMargins(0, lower, 0, 0);
-}
-
 }  // namespace
 
 CharacterWindow::CharacterWindow(QWidget* parent) : SheetView(parent) {
@@ -87,6 +75,7 @@ CharacterWindow::CharacterWindow(QWidget* parent) : SheetView(parent) {
   BuildTopControls();
   SetFocusOrder();
   AddKeys();
+  AddZoomKeys();
   for (QWidget* w : findChildren<QWidget*>()) {
     if (w->objectName().isEmpty()) continue;
     // A name two widgets share is left to the search of the children.
@@ -276,7 +265,10 @@ void CharacterWindow::CopyCharacterToClipboard() const {
 }
 
 QMenu& CharacterWindow::ContextMenu() {
-  if (!menu_) menu_ = MakeWindowMenu(*this);
+  if (!menu_) {
+    menu_ = MakeWindowMenu(*this);
+    AddZoomEntries(*menu_);
+  }
   return *menu_;
 }
 

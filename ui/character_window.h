@@ -17,6 +17,7 @@
 #include "history.h"
 #include "sheet_view.h"
 #include "window_layout.h"
+#include "zoom.h"
 
 class QLabel;
 class QMenu;
@@ -42,9 +43,19 @@ class CharacterWindow : public SheetView, private SheetObserver {
   QWidget* Control(std::string_view name) const override;
 
   // The menu a right-click opens: "Undo", "Redo", "Copy Character",
-  // "Paste Character", "Print Character…" and "Check Character". It is made
-  // the first time it is asked for.
+  // "Paste Character", "Print Character…" and "Check Character", then the
+  // zoom's entries. It is made the first time it is asked for.
   QMenu& ContextMenu();
+
+  // How large the whole window is drawn, in percent of its layout: one of
+  // kZoomSteps, 100 at start. The zoom is the window's own: no step of the
+  // character, unseen by undo and redo, and not kept.
+  int zoom() const { return zoom_; }
+  // Redraws the window at one of kZoomSteps and fixes its size there;
+  // another percentage is a fault of the program.
+  void SetZoom(int percent);
+  // Ctrl+Plus and Ctrl+Minus: the next step up or down, none past either end.
+  void ZoomBy(int steps);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -60,6 +71,9 @@ class CharacterWindow : public SheetView, private SheetObserver {
   void BuildTopControls();
   void SetFocusOrder();
   void AddKeys();
+  void AddZoomKeys();
+  void AddZoomEntries(QMenu& menu);
+  void KeepOnScreen();
   void CopyCharacterToClipboard() const;
 
   // Puts every field and box changed since the last call on screen.
@@ -81,6 +95,8 @@ class CharacterWindow : public SheetView, private SheetObserver {
   NotesBox* extra_ = nullptr;
   InfoPanel* info_ = nullptr;
   QMenu* menu_ = nullptr;  // made on the first right-click
+  int zoom_ = 100;
+  ZoomStyle* zoomStyle_ = nullptr;  // made at the first zoom
   // Every named widget, looked up on every event by the tooltips and the
   // screen-reader names; a search of the window's children each time would
   // cost more than the event itself.

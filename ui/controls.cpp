@@ -2,15 +2,20 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QHashFunctions>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "character_summary.h"
@@ -18,44 +23,65 @@
 #include "qt_text.h"
 #include "race_facts.h"
 #include "race_selection.h"
+#include "words.h"
+#include "zoom.h"
 
 namespace cindral {
 
 namespace {
 
-// The explanation balloon: its text's margin, the widest column of text,
-// and its distance from the control it explains.
+// The explanation balloon at 100 %: its text's margin, the widest column
+// of text, and its distance from the control it explains.
 constexpr int kBalloonMargin = 4;
 constexpr int kBalloonTextWidth = 300;
 constexpr int kBalloonGap = 4;
 
-// A tooltip's lines are broken before they grow past this many characters.
-constexpr qsizetype kTooltipColumns = 64;
+// A tooltip's lines run no wider than this at 100 %, a readable column,
+// nor nearer than this to the screen's edges.
+constexpr int kTooltipTextWidth = 440;
+constexpr int kTooltipScreenEdge = 8;
+
+// An explanation's lines as they fit `width` in the font given.
+QStringList LinesOf(const std::string& marked, const QFont& font, int width) {
+  const QFontMetricsF metrics(font);
+  const auto measure = [&metrics](std::string_view piece) { return metrics.horizontalAdvance(Q(piece)); };
+  QStringList lines;
+  for (const std::string& line : LaidOut(marked, measure, width)) lines.push_back(Q(line));
+  return lines;
+}
 
 // What identifies the pixels a control draws: its kind, state, look (a
-// refused button's dimmed sign), text, size, scale, colours and font.
+// refused button's dimmed sign), text, size, scale, zoom, colours and font.
 size_t ImageHash(const QWidget& widget, int kind, const QStyleOptionButton& option, bool dimmed = false) {
   const QFont& font = widget.font();
   return qHashMulti(0, kind, static_cast<int>(option.state), dimmed, widget.width(), widget.height(),
-                    widget.devicePixelRatio(), widget.palette().cacheKey(), font.family(), font.pointSizeF(),
-                    font.weight(), option.text);
+                    widget.devicePixelRatio(), ZoomOf(widget), widget.palette().cacheKey(), font.family(),
+                    font.pointSizeF(), font.weight(), option.text);
 }
 
 // Draws a control into an image kept for every widget that would draw the
-// same pixels, and paints the widget from it. The image is transparent
-// where nothing is drawn.
+// same pixels, and paints the widget from it, in the widget's font as the
+// control would paint itself. The image is transparent where nothing is
+// drawn.
 template <typename Draw>
 void PaintShared(QWidget& widget, size_t hash, Draw&& draw) {
   const QString key = QStringLiteral("cindral-") + QString::number(hash, 16);
   QPixmap image;
   if (!QPixmapCache::find(key, &image)) {
     const qreal ratio = widget.devicePixelRatio();
+    // Zoomed, the screen's scale goes into the painter with the zoom, so
+    // that the style draws every part afresh at the size it shows, rather
+    // than from a picture of it kept at the screen's scale.
+    const bool zoomed = ZoomOf(widget) != 1;
     image = QPixmap(widget.size() * ratio);
-    image.setDevicePixelRatio(ratio);
+    image.setDevicePixelRatio(zoomed ? 1 : ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.setFont(widget.font());
+    if (zoomed) painter.scale(ratio, ratio);
     draw(painter);
     painter.end();
+    image.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, image);
   }
   QPainter(&widget).drawPixmap(0, 0, image);
@@ -100,14 +126,24 @@ bool IsWindowKey(const QKeyEvent& key, bool hasSelectedText) {
 // A control repaints itself whole when the focus comes or goes.
 bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Paint) return false;
-  // The control paints itself, then the ring goes over its edge.
+  // The control paints itself, then the ring goes over its edge, drawn as
+  // at 100 % under the zoom.
   watched->event(event);
   if (auto& control = *static_cast<QWidget*>(watched); control.hasFocus()) {
     const auto* box = qobject_cast<const SheetBox*>(&control);
+    const qreal zoom = ZoomOf(control);
     QPainter painter(&control);
-    PaintFocusRing(painter, box ? box->IndicatorRect().adjusted(-1, -1, 1, 1) : control.rect());
+    if (zoom != 1) painter.scale(zoom, zoom);
+    PaintFocusRing(painter, box ? box->SquareAtActualSize().adjusted(-1, -1, 1, 1) : Zoomed(control.rect(), 1 / zoom));
   }
   return true;
+}
+
+bool ClickLabel::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QLabel::event(event);
+  // On to the frame, where the window explains its controls.
+  event->ignore();
+  return false;
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -134,14 +170,17 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
                         true, text(), foregroundRole());
 }
 
-QRect SheetBox::IndicatorRect() const {
+QRect SheetBox::SquareAtActualSize() const {
   QStyleOptionButton option;
   initStyleOption(&option);
-  const QSize square = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this).size();
+  const qreal zoom = ZoomOf(*this);
+  const QSize square = Zoomed(style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this), 1 / zoom).size();
   // One pixel in from the left, where the ring needs it, and in the middle
   // of the box's height, which is the middle of its caption's line.
-  return QRect(QPoint(1, (height() - square.height() + 1) / 2), square);
+  return QRect(QPoint(1, (qRound(height() / zoom) - square.height() + 1) / 2), square);
 }
+
+QRect SheetBox::IndicatorRect() const { return Zoomed(SquareAtActualSize(), ZoomOf(*this)); }
 
 void SheetBox::paintEvent(QPaintEvent*) {
   QStyleOptionButton option;
@@ -156,7 +195,8 @@ void SheetBox::paintEvent(QPaintEvent*) {
       painter.translate(square.topLeft() - at.topLeft());
       style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
     } else {
-      PaintDisabledSquare(painter, square, option.state & QStyle::State_On);
+      if (const qreal zoom = ZoomOf(*this); zoom != 1) painter.scale(zoom, zoom);
+      PaintDisabledSquare(painter, SquareAtActualSize(), option.state & QStyle::State_On);
     }
   });
 }
@@ -185,59 +225,81 @@ void SheetButton::paintEvent(QPaintEvent*) {
   });
 }
 
+void PutOnBaselineOf(const QLabel& caption, QLabel& value) {
+  if (caption.font() == value.font()) return;
+  // Measured at 100 %, the whole pixels then scaled with the window.
+  const qreal zoom = ZoomOf(value);
+  const QFontMetricsF big(zoom == 1 ? caption.font() : Zoomed(caption.font(), 1 / zoom));
+  const QFontMetricsF small(zoom == 1 ? value.font() : Zoomed(value.font(), 1 / zoom));
+  const int lower = qRound((big.ascent() - big.descent()) - (small.ascent() - small.descent()));
+  value.setContentsMargins(0, qRound(std::max(0, lower) * zoom), 0, 0);
+}
+
 QWidget* NamedControl(QWidget* widget) {
   while (widget && widget->objectName().isEmpty()) widget = widget->parentWidget();
   return widget;
 }
 
-QString TooltipText(const QString& text) {
-  // Each line broken at a blank before it grows past a column, the breaks
-  // kept as they are: a tooltip's plain text would run as wide as its
-  // longest line, and its own wrapping of rich text makes a narrow column.
-  QString wrapped;
-  for (const QString& line : text.split(QLatin1Char('\n'))) {
-    if (!wrapped.isEmpty()) wrapped += QLatin1Char('\n');
-    qsizetype start = 0;
-    while (line.size() - start > kTooltipColumns) {
-      qsizetype cut = line.lastIndexOf(QLatin1Char(' '), start + kTooltipColumns);
-      if (cut <= start) cut = start + kTooltipColumns;
-      wrapped += line.mid(start, cut - start) + QLatin1Char('\n');
-      start = line.at(cut) == QLatin1Char(' ') ? cut + 1 : cut;
-    }
-    wrapped += line.mid(start);
+QString TooltipText(const std::string& marked, const QWidget& near, int room, int* textWidth) {
+  const qreal zoom = ZoomOf(near);
+  const QFont font = Zoomed(QToolTip::font(), zoom);
+  const int screen = near.screen()->availableGeometry().width() - 2 * kTooltipScreenEdge;
+  const int width = std::min({qRound(kTooltipTextWidth * zoom), room > 0 ? room : screen, screen});
+  // The lines kept as they are laid out: a tooltip's own wrapping of rich
+  // text would break inside an item.
+  QString style = QStringLiteral("white-space:pre");
+  if (zoom != 1) {
+    style += font.pointSizeF() > 0 ? QStringLiteral("; font-size:%1pt").arg(font.pointSizeF())
+                                   : QStringLiteral("; font-size:%1px").arg(font.pixelSize());
   }
-  return QStringLiteral("<p style=\"white-space:pre\">") + wrapped.toHtmlEscaped() + QStringLiteral("</p>");
+  const QStringList lines = LinesOf(marked, font, width);
+  if (textWidth) {
+    const QFontMetricsF metrics(font);
+    *textWidth = 0;
+    for (const QString& line : lines) *textWidth = std::max(*textWidth, qCeil(metrics.horizontalAdvance(line)));
+  }
+  return QStringLiteral("<p style=\"%1\">").arg(style) + lines.join(QLatin1Char('\n')).toHtmlEscaped() +
+         QStringLiteral("</p>");
 }
 
-ExplanationBalloon::ExplanationBalloon(QWidget* window, const QString& text) : QLabel(window) {
+QWidget* ShownTooltip() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->inherits("QTipLabel") && w->isVisible()) return w;
+  }
+  return nullptr;
+}
+
+ExplanationBalloon::ExplanationBalloon(QWidget* window, const std::string& marked) : QLabel(window) {
   setObjectName(QStringLiteral("explanation"));
+  if (auto* zoomed = qobject_cast<ZoomStyle*>(window->style())) setStyle(zoomed);
+  const qreal zoom = ZoomOf(*window);
   setAttribute(Qt::WA_DeleteOnClose);
   setTextFormat(Qt::PlainText);
-  setWordWrap(true);
   setFrameStyle(QFrame::Box | QFrame::Plain);
-  setMargin(kBalloonMargin);
+  setLineWidth(qMax(1, qRound(zoom)));
+  setMargin(qRound(kBalloonMargin * zoom));
   setForegroundRole(QPalette::ToolTipText);
   setBackgroundRole(QPalette::ToolTipBase);
   setAutoFillBackground(true);
-  setAccessibleName(text);
-  setText(text);
-  // As wide as the text needs, up to the width of a column of text.
-  const QRect needed = fontMetrics().boundingRect(QRect(0, 0, kBalloonTextWidth, 10000), Qt::TextWordWrap, text);
-  setFixedWidth(needed.width() + 2 * (kBalloonMargin + frameWidth()) + 1);
-  setFixedHeight(heightForWidth(width()));
+  setAccessibleName(Q(Finished(marked, Breaks::Unmarked)));
+  // As wide as the text needs, up to the width of a column of text, its
+  // lines broken between items.
+  setText(LinesOf(marked, font(), qRound(kBalloonTextWidth * zoom)).join(QLatin1Char('\n')));
+  setFixedSize(sizeHint());
   qApp->installEventFilter(this);
 }
 
-ExplanationBalloon* ExplanationBalloon::ShowBeside(QWidget* control, const QString& text) {
+ExplanationBalloon* ExplanationBalloon::ShowBeside(QWidget* control, const std::string& marked) {
   QWidget* window = control->window();
   delete window->findChild<ExplanationBalloon*>(QString(), Qt::FindDirectChildrenOnly);
-  auto* balloon = new ExplanationBalloon(window, text);
+  auto* balloon = new ExplanationBalloon(window, marked);
   // Inside the window, over the frames: to the right of the control, its
   // top on the control's top; to the left where the window ends, and never
   // off its bottom.
+  const int gap = qRound(kBalloonGap * ZoomOf(*window));
   const QRect at(control->mapTo(window, QPoint(0, 0)), control->size());
-  int x = at.right() + kBalloonGap;
-  if (x + balloon->width() > window->width()) x = std::max(0, at.left() - kBalloonGap - balloon->width());
+  int x = at.right() + gap;
+  if (x + balloon->width() > window->width()) x = std::max(0, at.left() - gap - balloon->width());
   const int y = std::max(0, std::min(at.top(), window->height() - balloon->height()));
   balloon->move(x, y);
   balloon->raise();
@@ -351,17 +413,63 @@ void RaceBox::MoveToTheRaceShown() {
 // Enter straight away in the open list keeps the race shown.
 void RaceBox::showPopup() {
   MoveToTheRaceShown();
+  QAbstractItemView* list = view();
   if (!entriesExplained_) {
     entriesExplained_ = true;
     for (int row = 0; row < count(); ++row) {
-      const auto race = RaceNamed(itemText(row).toStdString());
-      if (!race) continue;
-      const QString facts = Q(RaceFacts(*race));
-      setItemData(row, TooltipText(facts), Qt::ToolTipRole);
-      setItemData(row, facts, Qt::AccessibleDescriptionRole);
+      if (const auto race = RaceNamed(itemText(row).toStdString()))
+        setItemData(row, Q(RaceFacts(*race)), Qt::AccessibleDescriptionRole);
     }
+    list->viewport()->installEventFilter(this);
+  }
+  // The list is drawn at the box's zoom.
+  if (QWidget* popup = list->window(); popup->style() != style()) {
+    popup->setStyle(style());
+    for (QWidget* part : popup->findChildren<QWidget*>()) part->setStyle(style());
   }
   QComboBox::showPopup();
+}
+
+bool RaceBox::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip && watched == view()->viewport()) {
+    ShowFactsOfEntryAt(static_cast<QHelpEvent*>(event)->pos());
+    return true;
+  }
+  return QComboBox::eventFilter(watched, event);
+}
+
+// Beside the open list, never over it: to its right, or to its left where
+// the screen ends there, on the entry's line; where neither side has room
+// for the facts as wide as they run, they are laid out for the wider side.
+void RaceBox::ShowFactsOfEntryAt(const QPoint& at) {
+  QAbstractItemView* list = view();
+  const QModelIndex index = list->indexAt(at);
+  const auto race = index.isValid() ? RaceNamed(itemText(index.row()).toStdString()) : std::nullopt;
+  if (!race) {
+    QToolTip::hideText();
+    return;
+  }
+  const std::string facts = RaceFacts(*race, Breaks::Marked);
+  const QRect entry = list->visualRect(index);
+  const QWidget* popup = list->window();
+  const QRect beside(popup->mapToGlobal(QPoint()), popup->size());
+  const QRect screen = popup->screen()->availableGeometry();
+  const int gap = qRound(kBalloonGap * ZoomOf(*this));
+  const int right = screen.right() - beside.right() - gap;
+  const int left = beside.left() - screen.left() - gap;
+  const QPoint entryTop = list->viewport()->mapToGlobal(entry.topLeft());
+
+  int textWidth = 0;
+  QToolTip::showText(entryTop, TooltipText(facts, *this, 0, &textWidth), list->viewport(), entry);
+  QWidget* tip = ShownTooltip();
+  if (!tip) return;
+  if (tip->width() > right && tip->width() > left) {
+    const int chrome = tip->width() - textWidth;
+    QToolTip::showText(entryTop, TooltipText(facts, *this, std::max(right, left) - chrome), list->viewport(), entry);
+  }
+  const int x = tip->width() <= right || right >= left ? beside.right() + 1 + gap : beside.left() - gap - tip->width();
+  const int y = std::clamp(entryTop.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - tip->height()));
+  tip->move(x, y);
 }
 
 // Down in the closed box moves to the next race in the list.
@@ -386,14 +494,18 @@ QRect SheetFrame::TitleRect() const {
   return QRect(6, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
 }
 
+// Drawn as at 100 % under the zoom, the caption in its 100 % font.
 void SheetFrame::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), QColor(kBlack));
+  const qreal zoom = ZoomOf(*this);
+  const QSize size = Zoomed(rect(), 1 / zoom).size();
+  if (zoom != 1) painter.scale(zoom, zoom);
   painter.setFont(captionFont_);
   const QFontMetrics metrics(captionFont_);
   const int edge = metrics.height() / 2;
   painter.setPen(QColor(kMiddleGrey));
-  painter.drawRect(QRect(0, edge, width() - 1, height() - edge - 1));
+  painter.drawRect(QRect(0, edge, size.width() - 1, size.height() - edge - 1));
   const QRect caption = TitleRect();
   painter.fillRect(caption, QColor(kBlack));
   painter.setPen(captionColour_);

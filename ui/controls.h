@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <string>
 
 class QKeyEvent;
 
@@ -68,6 +69,7 @@ class SheetLabel : public QLabel {
 // A label that reports a click; captions and the counter `tags` use it. A
 // dimmed caption names a box that cannot be ticked just now: it is drawn
 // in the window's colour for disabled text, and still reports its click.
+// Its tooltip is the window's to give, from the character as it stands.
 class ClickLabel : public QLabel {
   Q_OBJECT
  public:
@@ -80,6 +82,7 @@ class ClickLabel : public QLabel {
   void clicked();
 
  protected:
+  bool event(QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
@@ -99,8 +102,9 @@ class SheetBox : public QCheckBox {
  public:
   using QCheckBox::QCheckBox;
 
-  // Where the square stands in the box.
+  // Where the square stands in the box, and in its picture at 100 %.
   QRect IndicatorRect() const;
+  QRect SquareAtActualSize() const;
 
  signals:
   void clickRequested();
@@ -130,14 +134,26 @@ class SheetButton : public QPushButton {
   bool refused_ = false;
 };
 
+// A value beside a caption in a larger font is lowered onto the caption's
+// baseline. Both are centred in rows of the same height, so the baselines
+// differ by the difference of ascent less descent.
+void PutOnBaselineOf(const QLabel& caption, QLabel& value);
+
 // The control a widget belongs to: itself when it carries a control name,
 // otherwise its nearest ancestor that does (the race box for its text
 // part); nullptr for none.
 QWidget* NamedControl(QWidget* widget);
 
-// An explanation as a tooltip shows it: its lines broken to a readable
-// width, as rich text that shows every character as it is.
-QString TooltipText(const QString& text);
+// An explanation, the places its lines may break marked (words.h), as a
+// tooltip beside `near` shows it: laid out in the tooltips' font at the
+// window's zoom, no wider than a readable column, than `room` pixels where
+// given, or than the screen; broken between items, never inside one; as
+// rich text that shows every character as it is.
+// `textWidth`, where given, receives the width of its widest line.
+QString TooltipText(const std::string& marked, const QWidget& near, int room = 0, int* textWidth = nullptr);
+
+// The tooltip on screen, if one shows.
+QWidget* ShownTooltip();
 
 // The explanation a player asks for with Shift+F1, shown in the window
 // beside the control it explains, in the tooltips' colours; it goes at the
@@ -148,12 +164,12 @@ class ExplanationBalloon : public QLabel {
   Q_OBJECT
  public:
   // Shows the text beside the control, in place of any balloon shown.
-  static ExplanationBalloon* ShowBeside(QWidget* control, const QString& text);
+  static ExplanationBalloon* ShowBeside(QWidget* control, const std::string& marked);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  ExplanationBalloon(QWidget* window, const QString& text);
+  ExplanationBalloon(QWidget* window, const std::string& marked);
 };
 
 // A one-line text box (the name, and the race box's text part) whose own
@@ -189,13 +205,14 @@ class NotesBox : public QPlainTextEdit {
 // arrow keys step from, the race the text shows. While its text is not the
 // race last picked from the list (typed, and so not fully applied), it
 // looks different. Each entry of the list tells the race's facts as its
-// tooltip, before it is picked.
+// tooltip, before it is picked, beside the open list.
 class RaceBox : public QComboBox {
   Q_OBJECT
  public:
   explicit RaceBox(QWidget* parent);
 
   void showPopup() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   SheetLineEdit* textPart() const { return textPart_; }
 
@@ -215,6 +232,7 @@ class RaceBox : public QComboBox {
   // step from there. Only the place in the list moves: the text is the
   // same, nothing is picked and the window hears nothing.
   void MoveToTheRaceShown();
+  void ShowFactsOfEntryAt(const QPoint& at);
 
   SheetLineEdit* textPart_ = nullptr;
   bool picked_ = true;
@@ -231,7 +249,8 @@ class SheetFrame : public QWidget {
   const QString& title() const { return caption_; }
   const QFont& titleFont() const { return captionFont_; }
   const QColor& titleColour() const { return captionColour_; }
-  // Where the title stands, on a gap in the top edge.
+  // Where the title stands, on a gap in the top edge of the frame's picture
+  // at 100 %.
   QRect TitleRect() const;
 
  protected:

@@ -46,9 +46,10 @@ static_assert(
     }(),
     "one size for each kind of text, in the order of the kinds");
 
-inline QFont WindowFont(FontRole role = FontRole::Plain) {
+// The font of a kind of text, at the window's zoom.
+inline QFont WindowFont(FontRole role = FontRole::Plain, double zoom = 1) {
   const FontSize& size = kFontSizes[static_cast<std::size_t>(role)];
-  return WindowFont(size.points, size.bold);
+  return WindowFont(size.points * zoom, size.bold);
 }
 
 }  // namespace cindral

@@ -1,5 +1,7 @@
 #include "tooltips.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <array>
@@ -60,7 +62,10 @@ class Reasons {
 
 // A tooltip or a What's This that no control took itself comes up through
 // the frames to the window: the control under the point is found there and
-// explained. A closed box answers its own tooltip with its reason.
+// explained. A closed box answers its own tooltip with its reason. Captions
+// leave theirs to the window: a value's caption explains its value (and a
+// closed tag box's caption why it is closed), another shows its box's
+// reason while the box is closed.
 class Explainer : public QObject {
  public:
   explicit Explainer(SheetView& window) : QObject(&window), window_(window) {}
@@ -71,14 +76,42 @@ class Explainer : public QObject {
     auto* help = static_cast<QHelpEvent*>(event);
     QWidget* control = NamedControl(static_cast<QWidget*>(watched)->childAt(help->pos()));
     if (!control) return false;
-    const QString text = Q(Explain(window_.engine(), control->objectName().toStdString()));
-    if (text.isEmpty()) return false;
+    const std::string name = control->objectName().toStdString();
+    if (type == QEvent::ToolTip && qobject_cast<ClickLabel*>(control)) {
+      const std::string text = IsValueCaption(name) ? CaptionTip(window_.engine(), name, Breaks::Marked) : "";
+      if (text.empty() && control->toolTip().isEmpty()) return false;
+      QToolTip::showText(help->globalPos(), text.empty() ? control->toolTip() : TooltipText(text, *control), control,
+                         control->rect());
+      return true;
+    }
+    const std::string text = Explain(window_.engine(), name, Breaks::Marked);
+    if (text.empty()) return false;
     if (type == QEvent::ToolTip) {
-      QToolTip::showText(help->globalPos(), TooltipText(text), control, control->rect());
+      QToolTip::showText(help->globalPos(), TooltipText(text, *control), control, control->rect());
     } else if (type == QEvent::WhatsThis) {
       ExplanationBalloon::ShowBeside(control, text);
     }
     return true;
+  }
+
+  static bool IsValueCaption(std::string_view name) {
+    const std::string_view value = ExplainedFor(name);
+    return value != name && FindField(value).has_value();
+  }
+
+  // An explanation that shows while the sheet changes is no longer true:
+  // the balloon goes, and the tooltip is asked for again where the mouse
+  // rests, as resting there anew would; it goes at once when nothing there
+  // explains itself any more.
+  void SheetShown() const {
+    if (auto* balloon = window_.findChild<ExplanationBalloon*>(QString(), Qt::FindDirectChildrenOnly)) balloon->close();
+    QWidget* tip = QToolTip::isVisible() ? ShownTooltip() : nullptr;
+    if (!tip) return;
+    const QPoint mouse = QCursor::pos();
+    QWidget* under = QApplication::widgetAt(mouse);
+    if (!under || under->window() != &window_) return;
+    QHelpEvent again(QEvent::ToolTip, under->mapFromGlobal(mouse), mouse);
+    if (!QApplication::sendEvent(under, &again) || !again.isAccepted()) tip->hide();
   }
 
  private:
@@ -95,7 +128,9 @@ void AddExplanations(SheetView& window) {
   }
   const Reasons reasons(window);
   reasons.Show();
+  // The reasons first: a tooltip asked for again reads them.
   QObject::connect(&window, &SheetView::sheetShown, &window, [reasons] { reasons.Show(); });
+  QObject::connect(&window, &SheetView::sheetShown, explainer, [explainer] { explainer->SheetShown(); });
 }
 
 }  // namespace cindral

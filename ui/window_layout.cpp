@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "fields.h"
 #include "stat_allocation.h"
@@ -233,6 +234,12 @@ std::span<const ControlPlace> ButtonPlaces() { return kButtons; }
 std::span<const ControlPlace> BoxPlaces() { return kBoxes; }
 const TextBoxPlaces& TextBoxes() { return kTextBoxes; }
 std::span<const std::string_view> FocusOrder() { return kFocusOrder; }
+
+Rect Zoomed(const Rect& rect, double zoom) {
+  const auto at = [zoom](int edge) { return static_cast<int>(std::lround(edge * zoom)); };
+  const int x = at(rect.x), y = at(rect.y);
+  return {x, y, at(rect.x + rect.w) - x, at(rect.y + rect.h) - y};
+}
 
 std::string_view CaptionOf(std::string_view control) {
   if (control.empty()) return {};

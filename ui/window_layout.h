@@ -93,4 +93,13 @@ inline constexpr int kPanelMargin = 4;
 inline constexpr int kClientWidth = 639;
 inline constexpr int kClientHeight = 549;
 
+// The sizes the whole window can be drawn at, in percent of the layout,
+// smallest first; it opens at the first.
+inline constexpr int kZoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
+
+// A rectangle of the layout drawn at `zoom` times its size: its edges are
+// scaled and rounded, so that controls that share an edge at 100 % still
+// share it, and each is its 100 % size times the zoom within a pixel.
+Rect Zoomed(const Rect& rect, double zoom);
+
 }  // namespace cindral

@@ -17,10 +17,12 @@ std::string Preview(Player& player, const char* control) { return PreviewText(pl
 TEST(ClickPreviews, ListEveryNumberThatWouldChangeAsTheWindowShowsIt) {
   Player human;
   const Snapshot before = human.Take();
+  // A line for the statistics and the counters, one for the secondary
+  // statistics, one for the skills.
   EXPECT_EQ(Preview(human, "stplu"),
-            "ST 5 → 6, Char Points 5 → 4, Hit Points 30 → 31, Carry Wt. 150 → 175, Unarmed 50% → 52%, "
+            "ST 5 → 6, Char Points 5 → 4\nHit Points 30 → 31, Carry Wt. 150 → 175\nUnarmed 50% → 52%, "
             "Melee Weapon 40% → 42%");
-  EXPECT_EQ(Preview(human, "smallguns"), "Small Guns 25% → 45%, Tags Left 3 → 2");
+  EXPECT_EQ(Preview(human, "smallguns"), "Tags Left 3 → 2\nSmall Guns 25% → 45%");
   EXPECT_EQ(Differences(before, human.Take()), "") << "a preview is tried on a copy, never on the character";
 }
 
@@ -33,8 +35,8 @@ TEST(ClickPreviews, NameTheBoxesThatWouldOpenOrClose) {
             "Sex Appeal, Tech Wizard");
   Player mutant("Super-Mutant");
   EXPECT_EQ(Preview(mutant, "hamfist"),
-            "Traits Left 2 → 1, Small Guns 25% → 5%, Unarmed 50% → 70%, First Aid 20% → 0%, Doctor 15% → -5%, "
-            "Lockpick 20% → 0%, Science 20% → 0%, Repair 15% → -5%, Tags Left 3 → 2\nTicks: Unarmed");
+            "Traits Left 2 → 1, Tags Left 3 → 2\nSmall Guns 25% → 5%, Unarmed 50% → 70%, First Aid 20% → 0%, "
+            "Doctor 15% → -5%, Lockpick 20% → 0%, Science 20% → 0%, Repair 15% → -5%\nTicks: Unarmed");
 }
 
 TEST(ClickPreviews, ARefusedClickSaysWhy) {

@@ -27,7 +27,14 @@ void PrintTo(const BreakdownCase& c, std::ostream* os) { *os << c.label; }
 // clang-format off
 const BreakdownCase kCases[] = {
     {"HitPoints",         "Human",        {},                                          nullptr,     "hp",       "Hit Points 30 = 15 + 5 (ST 5) + 10 (2 × EN 5)"},
-    {"BruiserActionPts",  "Human",        {"bruiser"},                                 nullptr,     "ap",       "Action Pts. 5 = 7 (AG 5) − 2 (Bruiser)"},
+    {"BruiserActionPts",  "Human",        {"bruiser"},                                 nullptr,     "ap",       "Action Pts. 5 = 7 (AG 5: 4–5 gives 7) − 2 (Bruiser)"},
+    // A banded value names its band, the open ends included.
+    {"ActionPtsBand",     "Human",        {"agplu", "agplu"},                          nullptr,     "ap",       "Action Pts. 8 = 8 (AG 7: 6–7 gives 8)"},
+    {"ActionPtsAgOne",    "Human",        {"agmin", "agmin", "agmin", "agmin"},        nullptr,     "ap",       "Action Pts. 5 = 5 (AG 1: 1 gives 5)"},
+    {"ActionPtsTopBand",  "Deathclaw",    {"agplu", "agplu", "agplu", "agplu", "agplu", "agplu", "agplu"}, nullptr, "ap", "Action Pts. 10 = 10 (AG 12: 10 and above gives 10)"},
+    {"HealRateBand",      "Human",        {},                                          nullptr,     "hr",       "Heal Rate 2 = 2 (EN 5: 5–7 gives 2)"},
+    {"HealRateLowBand",   "Human",        {"enmin"},                                   nullptr,     "hr",       "Heal Rate 1 = 1 (EN 4: 4 and below gives 1)"},
+    {"MeleeBand",         "Dog",          {"domesticated"},                            nullptr,     "md",       "Melee Dmg. -1 = 1 (ST 5: 1–6 gives 1) − 2 (Domesticated)"},
     {"DeathclawHpRate",   "Deathclaw",    {},                                          nullptr,     "hprate",   "HP Rate 8 = 6 (EN 5: 5 / 2 + 3 = 5.5, a half goes to the even number) + 2 (Deathclaw)"},
     {"HpRateWhole",       "Human",        {"enmin"},                                   nullptr,     "hprate",   "HP Rate 5 = 5 (EN 4: 4 / 2 + 3)"},
     {"TaggedGoodNatured", "Human",        {"goodnature", "smallguns"},                 nullptr,     "sma",      "Small Guns 35% = 5 + 20 (4 × AG 5) + 20 (tagged) − 10 (Good Natured)"},
@@ -69,6 +76,18 @@ TEST(Breakdowns, OnlyComputedValuesHaveOne) {
   Player player;
   for (const char* field : {"gres", "st", "chpoint", "tags"})
     EXPECT_EQ(Breakdown(player.engine(), *FindField(field)), "") << field;
+}
+
+// Gas Res. names the pick that set it, and stays through a typed race.
+TEST(Breakdowns, GasResNamesThePickThatSetIt) {
+  Player deathclaw("Deathclaw");
+  deathclaw.Click("bruiser");
+  EXPECT_EQ(GasResText(deathclaw.engine()), "Gas Res. 0/40: picking Deathclaw set it, and no trait changes it.");
+  deathclaw.Type("Human");
+  EXPECT_EQ(
+      GasResText(deathclaw.engine()),
+      "Gas Res. 0/40: picking Deathclaw set it, and no trait changes it.\nThe race text now reads \"Human\": only "
+      "a race picked from the list sets Gas Res. again.");
 }
 
 }  // namespace

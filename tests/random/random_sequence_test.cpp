@@ -19,6 +19,7 @@
 
 #include "click_previews.h"
 #include "event_generator.h"
+#include "explanations.h"
 #include "sheet_invariants.h"
 #include "value_breakdowns.h"
 
@@ -197,6 +198,87 @@ std::size_t Listed(const std::string& text, const std::string& what) {
   return Occurrences(line, ", ") + 1;
 }
 
+// The lines of an explanation laid out as narrow as a tooltip can be, a
+// dozen characters, so that nearly every place a line may break is used.
+constexpr double kNarrow = 12;
+
+double Characters(std::string_view text) {
+  return static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+std::vector<std::string> Narrow(const std::string& marked) { return LaidOut(marked, Characters, kNarrow); }
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+  std::vector<std::string> parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t at = text.find(separator, start);
+    parts.push_back(text.substr(start, at - start));
+    if (at == std::string::npos) return parts;
+    start = at + separator.size();
+  }
+}
+
+// The items of a preview's line: its changes ("Carry Wt. 150 → 175"), or
+// the boxes after its heading ("Closes: Big Guns, …"); none for another line.
+std::vector<std::string> PreviewItems(const std::string& line, std::string& heading) {
+  heading.clear();
+  if (line.find("\xE2\x86\x92") != std::string::npos) return Split(line, ", ");
+  for (const char* kind : {"Ticks: ", "Unticks: ", "Opens: ", "Closes: "}) {
+    if (line.starts_with(kind)) {
+      heading = kind;
+      return Split(line.substr(heading.size()), ", ");
+    }
+  }
+  return {};
+}
+
+// An explanation's lines, laid out narrow, break only at blanks and never
+// inside an item: a preview's "Carry Wt. 150 → 175" or a listed box, a
+// breakdown's term with its parentheses, a race's or a trait's name.
+enum class Explained { Breakdown, Preview, RaceBox };
+
+void ExpectWholeItems(const std::string& marked, std::uint64_t seed, Explained what) {
+  std::vector<std::string_view> names(game::kRaceList.begin(), game::kRaceList.end());
+  for (const game::TraitFacts& trait : game::kTraitFacts) names.push_back(trait.caption);
+  const std::vector<std::string> marks = Split(marked, "\n");
+  for (std::size_t n = 0; n < marks.size(); ++n) {
+    const std::string& line = marks[n];
+    const std::string whole = Finished(line, Breaks::Unmarked);
+    const std::vector<std::string> lines = Narrow(line);
+    std::string joined;
+    for (const std::string& l : lines) joined += (joined.empty() ? "" : " ") + l;
+    ASSERT_EQ(joined, whole) << "seed " << seed << ": a break took more than a blank";
+
+    std::string heading;
+    const std::vector<std::string> items =
+        what == Explained::Preview ? PreviewItems(whole, heading) : std::vector<std::string>{};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      std::string l = lines[i];
+      if (!items.empty() && i == 0 && !heading.empty()) {
+        if (l + " " == heading) continue;
+        l = l.substr(heading.size());
+      }
+      const std::vector<std::string> pieces = items.empty() ? std::vector<std::string>{} : Split(l, ", ");
+      for (std::string piece : pieces) {
+        if (piece.ends_with(',')) piece.pop_back();
+        ASSERT_NE(std::find(items.begin(), items.end(), piece), items.end())
+            << "seed " << seed << ": \"" << piece << "\" is not a whole item of " << whole;
+      }
+      // Broken wherever it may be: a line past the width holds one item.
+      ASSERT_TRUE(pieces.size() <= 1 || Characters(lines[i]) <= kNarrow) << "seed " << seed << ": " << lines[i];
+      if (what == Explained::Breakdown && n == 0) {
+        ASSERT_EQ(std::count(l.begin(), l.end(), '('), std::count(l.begin(), l.end(), ')'))
+            << "seed " << seed << ": a term split at \"" << l << "\"";
+      }
+    }
+    for (const std::string_view name : names) {
+      std::size_t onLines = 0;
+      for (const std::string& l : lines) onLines += Occurrences(l, name);
+      ASSERT_EQ(onLines, Occurrences(whole, name)) << "seed " << seed << ": " << name << " split in " << whole;
+    }
+  }
+}
+
 // Every value with a breakdown, every number field and every box, by name.
 struct ExplainedSheet {
   std::vector<Field> breakdowns, numbers;
@@ -219,7 +301,8 @@ struct ExplainedSheet {
 
 // Over 10,000 seeded events: in every state every breakdown adds up to the
 // value shown, and before every click on a button or a box its preview
-// lists exactly what the click then changes.
+// lists exactly what the click then changes; laid out in narrow lines, none
+// of them, nor what the race box says, splits an item.
 TEST(Explanations, EveryBreakdownAddsUpAndEveryPreviewIsExact) {
   const ExplainedSheet all;
   for (int s = 0; s < 10; ++s) {
@@ -230,6 +313,7 @@ TEST(Explanations, EveryBreakdownAddsUpAndEveryPreviewIsExact) {
       const Sheet& sheet = engine.sheet();
       for (const Field field : all.breakdowns) {
         const std::string breakdown = Breakdown(engine, field);
+        ExpectWholeItems(Breakdown(engine, field, Breaks::Marked), seed, Explained::Breakdown);
         const std::string line = breakdown.substr(0, breakdown.find('\n'));
         ASSERT_NE(line.find(" " + sheet.Text(field) + " = "), std::string::npos) << line;
         ASSERT_EQ(Contributions(line), std::stod(sheet.Text(field))) << "seed " << seed << ": " << breakdown;
@@ -240,6 +324,8 @@ TEST(Explanations, EveryBreakdownAddsUpAndEveryPreviewIsExact) {
         continue;
       }
       const std::string preview = PreviewText(engine, event.text);
+      ExpectWholeItems(PreviewText(engine, event.text, Breaks::Marked), seed, Explained::Preview);
+      ExpectWholeItems(Explain(engine, "race", Breaks::Marked), seed, Explained::RaceBox);
       const Engine before(engine);
       Apply(engine, event);
       std::size_t changed = 0, opened = 0, closed = 0, ticked = 0, unticked = 0;

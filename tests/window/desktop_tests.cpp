@@ -11,7 +11,11 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QToolTip>
 #include <QtTest>
 #include <set>
 #include <vector>
@@ -302,6 +306,27 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
     QVERIFY(balloon()->text().startsWith(QStringLiteral("ST 5 \u2192 6, ")));
   }
 
+  // An explanation that shows while a key changes the sheet is never left
+  // stale: the tooltip under the mouse is redrawn at once, the balloon goes.
+  void anExplanationShowingWhenTheSheetChangesIsRedrawnOrGoes() {
+    Press("stplu", Qt::Key_Space);
+    QWidget* plus = Find("stplu");
+    const QPoint middle = plus->rect().center();
+    QTest::mouseMove(plus, middle);
+    QHelpEvent rest(QEvent::ToolTip, middle, plus->mapToGlobal(middle));
+    QApplication::sendEvent(plus, &rest);
+    QVERIFY(QToolTip::isVisible() && QToolTip::text().contains(QStringLiteral("ST 6 \u2192 7")));
+    PressWhereFocused(Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(window_->findChild<QLabel*>(QStringLiteral("explanation"))->isVisible());
+
+    PressWhereFocused(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text("st"), "5");
+    QVERIFY(QToolTip::isVisible() && QToolTip::text().contains(QStringLiteral("ST 5 \u2192 6")));
+    const QLabel* balloon = window_->findChild<QLabel*>(QStringLiteral("explanation"));
+    QVERIFY(!balloon || !balloon->isVisible());
+    QToolTip::hideText();
+  }
+
   void ctrlF1StepsThroughEveryCaptionText() {
     const std::vector<std::string_view> captions = CaptionsWithText();
     QCOMPARE(captions.size(), std::size_t{66});  // 65 captions and the counter `tags`
@@ -515,6 +540,102 @@ class DesktopTests : public QObject, protected cindral::test::WindowDriver {
       got.setDevicePixelRatio(1);
       QCOMPARE(got, image.convertToFormat(QImage::Format_ARGB32));
     }
+  }
+
+  // --- The zoom -------------------------------------------------------------
+
+  // Ctrl+Plus (or Ctrl+=, or the keypad's plus) walks the zoom up through
+  // every step to 300 % and no further, Ctrl+Minus back down, Ctrl+0 to
+  // 100 % at once. At every step every control stands at its 100 % place
+  // times the zoom within a pixel, every text is in its 100 % font times the
+  // zoom, and the window is fixed at its size times the zoom; at 100 % all is
+  // as it was. No step of the character is made.
+  void everyControlGrowsWithTheZoom() {
+    struct Place {
+      QWidget* widget;
+      QRect rect;
+      qreal points;
+    };
+    std::vector<Place> actual;
+    // Every control, by its name: the frames, labels, buttons, boxes and
+    // text boxes the layout places (not the panel's scroll bar, hidden while
+    // its text fits).
+    for (QWidget* w : window_->findChildren<QWidget*>()) {
+      const QString name = w->objectName();
+      if (!w->isWindow() && w->isVisibleTo(window_.get()) && !name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+        actual.push_back({w, w->geometry(), w->font().pointSizeF()});
+    }
+    QCOMPARE(actual.size(), std::size_t{6 + 2 * 7 + 2 + 2 * 17 + 28 + 2 + 2 * 19 + 2 + 1 + 15 + 47 + 3});
+    // And the parts the style places: the race box's text, the notes' scroll bar.
+    for (QWidget* part : {static_cast<QWidget*>(Find<QComboBox>("race")->lineEdit()),
+                          static_cast<QWidget*>(Find<QPlainTextEdit>("extra")->verticalScrollBar())})
+      actual.push_back({part, part->geometry(), part->font().pointSizeF()});
+    const QSize size = window_->size();
+    const auto expectZoom = [&](int percent) {
+      const double zoom = percent / 100.0;
+      const auto near = [zoom](int got, int at100) { return std::abs(got - at100 * zoom) <= 1; };
+      QCOMPARE(window_->zoom(), percent);
+      QVERIFY(near(window_->width(), size.width()) && near(window_->height(), size.height()));
+      QCOMPARE(window_->minimumSize(), window_->maximumSize());
+      for (const Place& p : actual) {
+        const QRect at = p.widget->geometry();
+        QVERIFY2(near(at.x(), p.rect.x()) && near(at.y(), p.rect.y()) && near(at.width(), p.rect.width()) &&
+                     near(at.height(), p.rect.height()),
+                 qPrintable(QStringLiteral("%1 at %2 %: %3,%4 %5x%6")
+                                .arg(p.widget->objectName().isEmpty() ? p.widget->metaObject()->className()
+                                                                      : p.widget->objectName())
+                                .arg(percent)
+                                .arg(at.x())
+                                .arg(at.y())
+                                .arg(at.width())
+                                .arg(at.height())));
+        QVERIFY2(qFuzzyCompare(p.widget->font().pointSizeF(), p.points * zoom), qPrintable(p.widget->objectName()));
+      }
+    };
+    Find("bloody")->setFocus(Qt::TabFocusReason);
+    for (const int percent : {125, 150, 175, 200, 250, 300, 300}) {
+      PressWhereFocused(percent == 150 ? Qt::Key_Equal : Qt::Key_Plus,
+                        percent == 175 ? Qt::ControlModifier | Qt::KeypadModifier : Qt::ControlModifier);
+      expectZoom(percent);
+      if (QTest::currentTestFailed()) return;
+    }
+    for (const int percent : {250, 200}) {
+      PressWhereFocused(Qt::Key_Minus, Qt::ControlModifier);
+      expectZoom(percent);
+      if (QTest::currentTestFailed()) return;
+    }
+    PressWhereFocused(Qt::Key_0, Qt::ControlModifier);
+    for (const Place& p : actual) QCOMPARE(p.widget->geometry(), p.rect);
+    PressWhereFocused(Qt::Key_Minus, Qt::ControlModifier);
+    expectZoom(100);
+    QVERIFY(!window_->history().CanUndo());
+  }
+
+  // The context menu zooms too, shows the keys, greys what it cannot do and
+  // opens in the window's zoomed font.
+  void theContextMenuZoomsAndGreysWhatItCannot() {
+    PressWhereFocused(Qt::Key_Plus, Qt::ControlModifier);
+    QMenu& menu = window_->ContextMenu();
+    QCOMPARE(menu.font().pointSizeF(), window_->font().pointSizeF());
+    PressWhereFocused(Qt::Key_0, Qt::ControlModifier);
+    const auto entry = [&menu](const char* name) { return menu.findChild<QAction*>(QString::fromLatin1(name)); };
+    const auto open = [&] {
+      menu.hide();
+      menu.popup(window_->mapToGlobal(QPoint(10, 10)));
+      QTRY_VERIFY(menu.isVisible());
+    };
+    open();
+    QCOMPARE(entry("zoomIn")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    QVERIFY(entry("zoomIn")->isEnabled() && !entry("zoomOut")->isEnabled() && !entry("actualSize")->isEnabled());
+    entry("zoomIn")->trigger();
+    QCOMPARE(window_->zoom(), 125);
+    open();
+    QCOMPARE(menu.font().pointSizeF(), window_->font().pointSizeF());
+    QVERIFY(entry("zoomOut")->isEnabled() && entry("actualSize")->isEnabled());
+    entry("actualSize")->trigger();
+    QCOMPARE(window_->zoom(), 100);
+    menu.hide();
+    QVERIFY(!window_->history().CanUndo());
   }
 
   // Text measured as it is drawn at this scale still fits its label.

@@ -391,9 +391,52 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     menu->hide();
   }
 
-  // A tooltip on a value, on a trait box, on a refused "+", on an entry of
-  // the race list and on a typed race, and Shift+F1's balloon, each drawn
-  // over the window where it shows.
+  // The window zoomed with a trait ticked, a tag and the focus on a "+", at
+  // each zoom the look is judged at: 200 % at scale 1 beside 100 % at scale 2,
+  // and 150 % at scale 2, three times the layout.
+  void writesPicturesOfTheZoomedWindow() {
+    const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
+    Click("bruiser");
+    Click("smallguns");
+    Find("stplu")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(Find("stplu")->hasFocus());
+    for (const int percent : {100, 150, 300, 200}) {
+      window_->SetZoom(percent);
+      QVERIFY(window_->grab().save(dir.filePath(QStringLiteral("zoom-%1-scale-%2.png").arg(percent).arg(scale_))));
+    }
+    // The race list and an entry's facts beside it, at 200 %.
+    auto* combo = Find<QComboBox>("race");
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    QCOMPARE(list->font().pointSizeF(), window_->font().pointSizeF());
+    const QRect entry = list->visualRect(list->model()->index(0, 0));
+    QHelpEvent rest(QEvent::ToolTip, entry.center(), list->viewport()->mapToGlobal(entry.center()));
+    QApplication::sendEvent(list->viewport(), &rest);
+    QWidget* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->inherits("QTipLabel") && w->isVisible()) tip = w;
+    }
+    QVERIFY(tip);
+    QRect all(window_->mapToGlobal(QPoint()), window_->size());
+    all |= QRect(list->window()->mapToGlobal(QPoint()), list->window()->size());
+    all |= QRect(tip->mapToGlobal(QPoint()), tip->size());
+    QImage image(all.size() * scale_, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale_);
+    image.fill(Qt::darkGray);
+    QPainter painter(&image);
+    for (QWidget* w : {static_cast<QWidget*>(window_.get()), list->window(), tip})
+      painter.drawPixmap(w->mapToGlobal(QPoint()) - all.topLeft(), w->grab());
+    painter.end();
+    QVERIFY(image.save(dir.filePath(QStringLiteral("zoom-200-race-list-scale-%1.png").arg(scale_))));
+    combo->hidePopup();
+  }
+
+  // A tooltip on a value, on a trait box, on Gifted's box (its preview a
+  // line for each group, no item split), on a value's caption, on Gas Res.,
+  // on a refused "+", on an entry of the race list (beside the open list)
+  // and on a typed race, and Shift+F1's balloon, each drawn over the window
+  // where it shows.
   void writesPicturesOfTheExplanations() {
     const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
     const auto picture = [&](std::initializer_list<QWidget*> popups) {
@@ -416,8 +459,19 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
       }
       return static_cast<QWidget*>(nullptr);
     };
+    const QString gifted = Tip(Find("gifted"));
+    for (const char* item :
+         {"Traits Left 2 \u2192 1\nHit Points 30 \u2192 33", "Carry Wt. 150 \u2192 175", "First Aid 20% \u2192 14%"})
+      QVERIFY2(gifted.contains(QString::fromUtf8(item)), qPrintable(gifted));
+    QVERIFY(picture({tipLabel()}).save(file("gifted")));
+    QVERIFY(Tip(Find("Label48"))
+                .contains(QStringLiteral("Hit Points 30 = 15 + 5 (ST 5) + 10 (2 \u00d7 EN 5)\nHIT POINTS")));
+    QVERIFY(picture({tipLabel()}).save(file("caption")));
+    QCOMPARE(Tip(Find("Label19")), QStringLiteral("Not available to a Human"));  // a closed trait's caption
+    QVERIFY(Tip(Find("gres")).contains(QStringLiteral("Gas Res. 0/0: picking Human set it, and no trait changes it.")));
+    QVERIFY(picture({tipLabel()}).save(file("gas-res")));
     Click("bruiser");
-    QVERIFY(Tip(Find("ap")).contains(QStringLiteral("Action Pts. 5 = 7 (AG 5) \u2212 2 (Bruiser)")));
+    QVERIFY(Tip(Find("ap")).contains(QStringLiteral("Action Pts. 5 = 7 (AG 5: 4\u20135 gives 7) \u2212 2 (Bruiser)")));
     const QImage value = picture({tipLabel()});
     QVERIFY(value.save(file("value")));
     // The README's picture of the window: at scale 1, in few colours.
@@ -438,6 +492,8 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QHelpEvent entry(QEvent::ToolTip, robot.center(), list->viewport()->mapToGlobal(robot.center()));
     QApplication::sendEvent(list->viewport(), &entry);
     QVERIFY(QToolTip::text().contains(QStringLiteral("Robot: starts with ST 7")));
+    const QRect tip(tipLabel()->mapToGlobal(QPoint()), tipLabel()->size());
+    QVERIFY(!tip.intersects(QRect(list->window()->mapToGlobal(QPoint()), list->window()->size())));
     QVERIFY(picture({list->window(), tipLabel()}).save(file("race-entry")));
     combo->hidePopup();
 
