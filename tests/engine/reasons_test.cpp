@@ -24,6 +24,15 @@ std::string Reason(const Player& player, std::string_view button) {
   return "(no such button)";
 }
 
+// Clicks the controls a case names, space-separated, in turn.
+void ClickEach(Player& player, std::string_view controls) {
+  for (std::size_t at = 0; at < controls.size();) {
+    const std::size_t end = std::min(controls.find(' ', at), controls.size());
+    if (end > at) player.Click(controls.substr(at, end - at));
+    at = end + 1;
+  }
+}
+
 struct Case {
   const char* what;
   const char* race;
@@ -69,12 +78,7 @@ class Reasons : public testing::TestWithParam<Case> {};
 TEST_P(Reasons, SayWhyAPressIsRefused) {
   const Case& c = GetParam();
   Player player(c.race);
-  std::string setup = c.setup;
-  for (std::size_t at = 0; at < setup.size();) {
-    const std::size_t end = std::min(setup.find(' ', at), setup.size());
-    if (end > at) player.Click(setup.substr(at, end - at));
-    at = end + 1;
-  }
+  ClickEach(player, c.setup);
   EXPECT_EQ(Reason(player, c.button), c.reason);
 }
 
@@ -150,12 +154,7 @@ const BoxCase kBoxCases[] = {
 TEST(BoxReasons, EachKindOfClosedBoxSaysWhy) {
   for (const BoxCase& c : kBoxCases) {
     Player player(c.race);
-    std::string clicks = c.clicks;
-    for (std::size_t at = 0; at < clicks.size();) {
-      const std::size_t end = std::min(clicks.find(' ', at), clicks.size());
-      if (end > at) player.Click(clicks.substr(at, end - at));
-      at = end + 1;
-    }
+    ClickEach(player, c.clicks);
     if (c.typed) player.Type(c.typed);
     const Box box = *FindBox(c.box);
     EXPECT_EQ(BoxReason(player.sheet(), box), c.reason) << c.what;

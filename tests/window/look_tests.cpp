@@ -233,41 +233,15 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("at the maximum") << "Human"
-                                    << "stplu stplu stplu stplu stplu"
-                                    << ""
-                                    << "stplu"
-                                    << "Strength is at the race's maximum";
-    QTest::newRow("no points left") << "Human"
-                                    << "stplu stplu stplu stplu stplu"
-                                    << ""
-                                    << "peplu"
-                                    << "No character points left";
-    QTest::newRow("at the minimum") << "Human"
-                                    << "lumin lumin lumin lumin"
-                                    << ""
-                                    << "lumin"
-                                    << "Luck is at the race's minimum";
-    QTest::newRow("below the minimum") << "Deathclaw"
-                                       << ""
-                                       << ""
-                                       << "agmin"
-                                       << "Agility is below the race's minimum";
-    QTest::newRow("above the maximum") << "Dog"
-                                       << "domesticated"
-                                       << ""
-                                       << "inplu"
-                                       << "Intelligence is above the race's maximum";
-    QTest::newRow("no race") << "Human"
-                             << ""
-                             << "Elf"
-                             << "stmin"
-                             << "The race text names no race: pick a race from the list";
-    QTest::newRow("a press moves it") << "Deathclaw"
-                                      << ""
-                                      << ""
-                                      << "agplu"
-                                      << "";
+    // clang-format off
+    QTest::newRow("at the maximum")    << "Human"     << "stplu stplu stplu stplu stplu" << ""    << "stplu" << "Strength is at the race's maximum";
+    QTest::newRow("no points left")    << "Human"     << "stplu stplu stplu stplu stplu" << ""    << "peplu" << "No character points left";
+    QTest::newRow("at the minimum")    << "Human"     << "lumin lumin lumin lumin"       << ""    << "lumin" << "Luck is at the race's minimum";
+    QTest::newRow("below the minimum") << "Deathclaw" << ""                              << ""    << "agmin" << "Agility is below the race's minimum";
+    QTest::newRow("above the maximum") << "Dog"       << "domesticated"                  << ""    << "inplu" << "Intelligence is above the race's maximum";
+    QTest::newRow("no race")           << "Human"     << ""                              << "Elf" << "stmin" << "The race text names no race: pick a race from the list";
+    QTest::newRow("a press moves it")  << "Deathclaw" << ""                              << ""    << "agplu" << "";
+    // clang-format on
   }
   void aRefusedButtonLooksDimmedAndSaysWhy() {
     QFETCH(QString, race);
