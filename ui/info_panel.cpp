@@ -38,7 +38,11 @@ InfoPanel::InfoPanel(QWidget* parent) : QPlainTextEdit(parent) {
 
 void InfoPanel::ShowText(const QString& text) {
   if (toPlainText() == text) return;
-  setPlainText(text);
+  // The document takes the text as it stands: the box's own way would give
+  // the whole text its character format again and lay it out at once, which
+  // the panel, all in one format, does not need before it is painted.
+  document()->setPlainText(text);
+  moveCursor(QTextCursor::Start);
   // A screen reader names the panel by the whole text it shows.
   setAccessibleName(text.isEmpty() ? QStringLiteral("Information") : text);
 }
