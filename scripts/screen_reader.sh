@@ -154,7 +154,7 @@ if bruiser is not None:
     step("F1 on it")
     key("F1")
     check("after F1 the information panel is named by the Bruiser text",
-          find("label", "Bruiser - ") is not None)
+          find("text", "Bruiser - ") is not None)
     step("Space on it (a tick)")
     key("space")
     check('the tick leaves "Traits Left: 1"', traits_left is not None and traits_left.name == "Traits Left: 1")
@@ -188,7 +188,7 @@ if about is not None:
 small_guns = find("check box", "Small Guns 25%")
 if small_guns is not None:
     check('the tag box describes what its tick would change',
-          (small_guns.description or "").startswith("Tags Left 3 \u2192 2\nSmall Guns 25% \u2192 45%"))
+          (small_guns.description or "").startswith("Tags Left 3 \u2192 2. Small Guns 25% \u2192 45%"))
     step('Focus on the tag box "Small Guns"')
     focus(small_guns)
 hit_points = find("label", "Hit Points:")

@@ -82,7 +82,7 @@ class ExplainedInterface : public QAccessibleWidget {
     const SheetView* view = ViewOf(widget());
     const std::string name = widget()->objectName().toStdString();
     if (t == QAccessible::Description && view && HasExplanation(name)) {
-      return FirstThen(Explain(view->engine(), name), ReadAfter(name));
+      return Spoken(FirstThen(Explain(view->engine(), name), ReadAfter(name)));
     }
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
       if (QString spoken = view ? SpokenName(*view, name) : QString(); !spoken.isEmpty()) return spoken;
@@ -184,10 +184,10 @@ class Announcement : public QWidget {
 
   void Say(const QString& words) {
     if (words.isEmpty()) return;
-    setAccessibleName(words);
+    setAccessibleName(Spoken(words));
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-    emit said(words);
+    emit said(accessibleName());
   }
 
  signals:
@@ -363,7 +363,7 @@ class Speech : public QObject, public QAccessible::ActivationObserver {
     const std::string& race = window_.sheet().Text(Field::race);
     if (picked && raceDescribed_ == race) return;
     raceDescribed_ = picked ? race : std::string();
-    SetDescription(window_.Control("race"), Q(Explain(window_.engine(), "race")));
+    SetDescription(window_.Control("race"), Spoken(Q(Explain(window_.engine(), "race"))));
   }
 
   SheetView& window_;

@@ -281,7 +281,7 @@ ExplanationBalloon::ExplanationBalloon(QWidget* window, const std::string& marke
   setForegroundRole(QPalette::ToolTipText);
   setBackgroundRole(QPalette::ToolTipBase);
   setAutoFillBackground(true);
-  setAccessibleName(Q(Finished(marked, Breaks::Unmarked)));
+  setAccessibleName(Spoken(Q(Finished(marked, Breaks::Unmarked))));
   // As wide as the text needs, up to the width of a column of text, its
   // lines broken between items.
   setText(LinesOf(marked, font(), qRound(kBalloonTextWidth * zoom)).join(QLatin1Char('\n')));

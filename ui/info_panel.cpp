@@ -8,6 +8,7 @@
 
 #include "controls.h"
 #include "palette.h"
+#include "qt_text.h"
 #include "window_layout.h"
 
 namespace cindral {
@@ -44,7 +45,7 @@ void InfoPanel::ShowText(const QString& text) {
   document()->setPlainText(text);
   moveCursor(QTextCursor::Start);
   // A screen reader names the panel by the whole text it shows.
-  setAccessibleName(text.isEmpty() ? QStringLiteral("Information") : text);
+  setAccessibleName(text.isEmpty() ? QStringLiteral("Information") : Spoken(text));
 }
 
 QMenu& InfoPanel::ContextMenu() {
