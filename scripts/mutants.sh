@@ -7,7 +7,7 @@
 # engine suite and the seeded random sequences (at a fifth of their usual
 # length); a fault in the window (ui/) runs the window tests, offscreen.
 # Exits with status 1 if any fault survived. An extra run, not part of the
-# test command; about forty minutes on two cores.
+# test command; about half an hour on two cores.
 #
 # scripts/mutants.sh [--check] [NAME...]
 #   --check  only check that every fault's text stands exactly once in its file
