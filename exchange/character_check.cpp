@@ -44,11 +44,8 @@ std::string StatQuestion(const Sheet& sheet, Race race, const StatInfo& stat) {
 std::string CounterQuestion(const Sheet& sheet, Field counter, std::string_view below) {
   const double left = sheet.Number(counter);
   if (left == 0) return {};
-  std::string caption;
-  for (const CaptionedField& c : kCounters) {
-    if (c.field == counter) caption = c.caption;
-  }
-  return caption + ": " + NumberText(left) + (left > 0 ? " unspent" : ", " + std::string(below));
+  return std::string(FieldCaption(counter)) + ": " + NumberText(left) +
+         (left > 0 ? " unspent" : ", " + std::string(below));
 }
 
 }  // namespace

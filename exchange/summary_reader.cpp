@@ -21,20 +21,26 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 // A caption as the reader compares it: in lower case, without full stops,
-// each run of blanks one blank.
-std::string Folded(std::string_view text) {
-  std::string folded;
-  bool blank = false;
+// each run of blanks within it one blank; each character handed to `put`.
+template <typename Put>
+void Fold(std::string_view text, Put put) {
+  bool started = false, blank = false;
   for (const char c : text) {
     if (c == '.') continue;
-    if (c == ' ' || c == '\t') {
-      blank = !folded.empty();
+    if (IsBlank(c)) {
+      blank = started;
       continue;
     }
-    if (blank) folded += ' ';
+    if (blank) put(' ');
     blank = false;
-    folded += LowerCase(c);
+    started = true;
+    put(LowerCase(c));
   }
+}
+
+std::string Folded(std::string_view text) {
+  std::string folded;
+  Fold(text, [&folded](char c) { folded += c; });
   return folded;
 }
 
@@ -47,17 +53,7 @@ constexpr std::size_t kLongestCaption = 64;
 class ShortFold {
  public:
   explicit ShortFold(std::string_view text) {
-    bool blank = false;
-    for (const char c : text.substr(0, kLongestCaption)) {
-      if (c == '.') continue;
-      if (c == ' ' || c == '\t') {
-        blank = size_ > 0;
-        continue;
-      }
-      if (blank) chars_[size_++] = ' ';
-      blank = false;
-      chars_[size_++] = LowerCase(c);
-    }
+    Fold(text.substr(0, kLongestCaption), [this](char c) { chars_[size_++] = c; });
   }
   ShortFold(const ShortFold&) = delete;
   ShortFold& operator=(const ShortFold&) = delete;
@@ -79,6 +75,21 @@ Marked SplitMark(std::string_view value) {
   const std::size_t open = value.rfind('(');
   if (value.empty() || value.back() != ')' || open == std::string_view::npos) return {value, std::nullopt};
   return {Trimmed(value.substr(0, open)), value.substr(open + 1, value.size() - open - 2)};
+}
+
+// The lines a character cannot do without: its name, its race and its
+// seven statistics.
+constexpr bool Needed(LineKind kind) {
+  return kind == LineKind::Name || kind == LineKind::Race || kind == LineKind::Stat;
+}
+
+// The captions of the lines a character lacks, in the summary's order.
+std::vector<std::string> Missing(const SharedCharacter& character) {
+  std::vector<std::string> missing;
+  for (std::size_t i = 0; i < kSummaryLineCount; ++i) {
+    if (Needed(kSummaryLines[i].kind) && character.lines[i].empty()) missing.emplace_back(kSummaryLines[i].caption);
+  }
+  return missing;
 }
 
 std::optional<std::string_view> RaceListed(std::string_view text) {
@@ -353,9 +364,7 @@ class Reader {
   // seven statistics.
   bool Whole() const {
     for (std::size_t i = 0; i < kSummaryLineCount; ++i) {
-      const LineKind kind = kSummaryLines[i].kind;
-      const bool needed = kind == LineKind::Name || kind == LineKind::Race || kind == LineKind::Stat;
-      if (needed && reading_.character.lines[i].empty()) return false;
+      if (Needed(kSummaryLines[i].kind) && reading_.character.lines[i].empty()) return false;
     }
     return true;
   }
@@ -447,13 +456,7 @@ class Reader {
               std::string(kNotALine) + (others > 1 ? ", nor is any other line of the text" : ""));
       return;
     }
-    std::vector<std::string> missing;
-    for (std::size_t i = 0; i < kSummaryLineCount; ++i) {
-      const LineKind kind = kSummaryLines[i].kind;
-      const bool needed = kind == LineKind::Name || kind == LineKind::Race || kind == LineKind::Stat;
-      if (needed && character().lines[i].empty()) missing.emplace_back(kSummaryLines[i].caption);
-    }
-    if (!missing.empty()) {
+    if (const std::vector<std::string> missing = Missing(character()); !missing.empty()) {
       reading_.problems.push_back(
           {0, Listed(missing), "missing: a character needs its name, its race and its seven statistics"});
     }
@@ -594,13 +597,7 @@ bool IsCharacterCopy(std::string_view text) {
     if (c.kind != Classified::Kind::Blank) break;
     start = end + 1;
   }
-  const SharedCharacter character = ReadSummary(text).character;
-  for (const LineKind needed : {LineKind::Name, LineKind::Race, LineKind::Stat}) {
-    for (std::size_t i = 0; i < kSummaryLineCount; ++i) {
-      if (kSummaryLines[i].kind == needed && character.lines[i].empty()) return false;
-    }
-  }
-  return true;
+  return Missing(ReadSummary(text).character).empty();
 }
 
 LineProblem ProblemWith(const std::vector<std::size_t>& numbers, std::string_view quoted, std::string why) {

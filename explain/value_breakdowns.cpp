@@ -122,22 +122,6 @@ Terms SecondaryTermsAsShown(const Engine& engine, Field field) {
 
 }  // namespace
 
-std::string_view FieldCaption(Field field) {
-  for (const StatInfo& s : kStats) {
-    if (s.field == field) return s.caption;
-  }
-  for (const CaptionedField& f : kCounters) {
-    if (f.field == field) return f.caption;
-  }
-  for (const CaptionedField& f : kSecondaryStats) {
-    if (f.field == field) return f.caption;
-  }
-  for (const SkillInfo& s : kSkills) {
-    if (s.value == field) return s.caption;
-  }
-  return {};
-}
-
 std::string QuotedRaceText(const Sheet& sheet) {
   std::string quoted = Shortened(sheet.Text(Field::race), kQuotedCharacters);
   // A typed text never breaks the line it is quoted in: a mark typed into

@@ -35,10 +35,6 @@ std::string Breakdown(const Engine& engine, Field field, Breaks breaks = Breaks:
 // only a pick from the list sets it again.
 std::string GasResText(const Engine& engine, Breaks breaks = Breaks::Unmarked);
 
-// The caption the window shows beside a number field: "ST", "Char Points",
-// "Hit Points", "Melee Weapon"; "" for a field that is no number.
-std::string_view FieldCaption(Field field);
-
 // A term as a breakdown writes it, without its sign: "10 (2 × EN 5)".
 std::string TermText(const Term& term);
 

@@ -187,18 +187,23 @@ constexpr bool Contiguous(const Band (&bands)[N]) {
 }
 static_assert(Contiguous(kActionPointBands) && Contiguous(kHealRateBands), "every value of a statistic has its band");
 
-// The band of the statistic's value, read off as a term: "8 (AG 7: 6–7 gives 8)".
-// The first band the value is below the next one of: the last band's high
-// end is open, so every value has one.
-template <std::size_t N>
-Term BandTerm(const Band (&bands)[N], Stat stat, double value) {
-  const Band* band =
-      std::find_if(std::begin(bands), std::end(bands), [&](const Band& b) { return !b.high || value < *b.high + 1; });
-  return {.amount = static_cast<double>(band->gives),
+// A band read off as a term: "8 (AG 7: 6–7 gives 8)".
+Term BandTerm(const Band& band, Stat stat, double value) {
+  return {.amount = static_cast<double>(band.gives),
           .from = From::StatisticBand,
           .stat = stat,
           .value = value,
-          .band = band};
+          .band = &band};
+}
+
+// The band of the statistic's value in a table: the first band the value is
+// below the next one of. The last band's high end is open, so every value
+// has one.
+template <std::size_t N>
+Term BandTerm(const Band (&bands)[N], Stat stat, double value) {
+  return BandTerm(
+      *std::find_if(std::begin(bands), std::end(bands), [&](const Band& b) { return !b.high || value < *b.high + 1; }),
+      stat, value);
 }
 
 Term ByTrait(double amount, Trait trait) { return {.amount = amount, .from = From::Trait, .trait = trait}; }
@@ -211,14 +216,7 @@ Term LessThanStrength(double amount, double st) {
 }
 
 Term MeleeDamageFor(double st) {
-  if (kMeleeDamageBand.Holds(st)) {
-    return {.amount = static_cast<double>(kMeleeDamageBand.gives),
-            .from = From::StatisticBand,
-            .stat = Stat::ST,
-            .value = st,
-            .band = &kMeleeDamageBand};
-  }
-  return LessThanStrength(st - 5, st);
+  return kMeleeDamageBand.Holds(st) ? BandTerm(kMeleeDamageBand, Stat::ST, st) : LessThanStrength(st - 5, st);
 }
 
 // Halves go to the even neighbour: 6.5 gives 6, 7.5 gives 8.
@@ -332,12 +330,8 @@ void UpdateSecondaryStats(Sheet& sheet) {
   Compute(values, sheet, race);
 
   bool changed = false;
-  const auto write = [&](Field field, const std::string& text) {
-    changed = changed || sheet.Text(field) != text;
-    sheet.SetText(field, text);
-  };
-  for (const Field field : kPlainFields) write(field, TextFromNumber(values[field]));
-  for (const Field field : kPercentFields) write(field, TextFromNumber(values[field]) + "%");
+  for (const Field field : kPlainFields) changed |= sheet.SetText(field, TextFromNumber(values[field]));
+  for (const Field field : kPercentFields) changed |= sheet.SetText(field, TextFromNumber(values[field]) + "%");
   // The values shown and the race noted with them change together: a run
   // that changes no value leaves the race noted while that race makes every
   // value as well (Gray Deathclaw typed over Deathclaw, then a refused "+").

@@ -287,6 +287,24 @@ constexpr Field ValueField(Skill s) { return kSkills[Index(s)].value; }
 constexpr Box TagBox(Skill s) { return kSkills[Index(s)].box; }
 constexpr Box TraitBox(Trait t) { return kTraits[Index(t)].box; }
 
+// The caption the window shows beside a number field: "ST", "Char Points",
+// "Hit Points", "Melee Weapon"; "" for a field that is no number.
+constexpr std::string_view FieldCaption(Field field) {
+  for (const StatInfo& s : kStats) {
+    if (s.field == field) return s.caption;
+  }
+  for (const CaptionedField& f : kCounters) {
+    if (f.field == field) return f.caption;
+  }
+  for (const CaptionedField& f : kSecondaryStats) {
+    if (f.field == field) return f.caption;
+  }
+  for (const SkillInfo& s : kSkills) {
+    if (s.value == field) return s.caption;
+  }
+  return {};
+}
+
 // The boxes hold the tag boxes first, then the trait boxes.
 constexpr bool IsTagBox(Box b) { return Index(b) < kSkillCount; }
 constexpr Skill SkillOf(Box tagBox) { return static_cast<Skill>(Index(tagBox)); }

@@ -36,11 +36,12 @@ Sheet::Sheet() {
   for (const InitialText& initial : kInitialTexts) text_[Index(initial.field)] = initial.text;
 }
 
-void Sheet::SetText(Field field, std::string_view text) {
+bool Sheet::SetText(Field field, std::string_view text) {
   std::string& current = text_[Index(field)];
-  if (current == text) return;
+  if (current == text) return false;
   current.assign(text);
   TextChanged(field);
+  return true;
 }
 
 double Sheet::Number(Field field) const { return NumberFromText(Text(field)); }

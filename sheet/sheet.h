@@ -59,7 +59,8 @@ class Sheet {
   Sheet& operator=(const Sheet&) = delete;
 
   const std::string& Text(Field field) const { return text_[Index(field)]; }
-  void SetText(Field field, std::string_view text);
+  // Returns whether the text changed.
+  bool SetText(Field field, std::string_view text);
 
   double Number(Field field) const;
   void SetNumber(Field field, double value);

@@ -38,8 +38,8 @@ QString CaptionText(const SheetView& window, std::string_view control) {
 
 // What a control is called, with the value beside it as the sheet holds it
 // now: "Strength 6, plus", "Small Guns 25%, tag", "Bruiser", "Hit Points:
-// 30", the statistic "Strength"; the information panel by the text it
-// shows. "" for a control that is named by the text it shows itself.
+// 30", the statistic "Strength". "" for a control that is named by the
+// text it shows itself.
 QString SpokenName(const SheetView& window, std::string_view control) {
   const Sheet& sheet = window.sheet();
   for (const StatInfo& stat : kStats) {
@@ -54,11 +54,8 @@ QString SpokenName(const SheetView& window, std::string_view control) {
     return CaptionText(window, control) + QLatin1Char(' ') + Q(sheet.Text(ValueField(SkillOf(*box)))) +
            QStringLiteral(", tag");
   }
-  if (const auto field = FindField(control)) {
-    const QString text = Q(sheet.Text(*field));
-    if (*field == Field::info) return text.isEmpty() ? QStringLiteral("Information") : text;
-    return CaptionText(window, control) + QStringLiteral(": ") + text;
-  }
+  if (const auto field = FindField(control))
+    return CaptionText(window, control) + QStringLiteral(": ") + Q(sheet.Text(*field));
   return {};
 }
 

@@ -29,8 +29,6 @@ namespace cindral {
 
 namespace {
 
-QRect ToQRect(const Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
-
 // The window's own colours: black behind green text. Labels draw on the
 // black frames without a background of their own; only the looks that
 // differ from the window's get a palette.

@@ -32,10 +32,7 @@ QList<QKeySequence> Keys(const QKeyCombination (&keys)[N]) {
   return QList<QKeySequence>(std::begin(keys), std::end(keys));
 }
 
-QRect At(const Rect& rect, qreal zoom) {
-  const Rect r = Zoomed(rect, zoom);
-  return QRect(r.x, r.y, r.w, r.h);
-}
+QRect At(const Rect& rect, qreal zoom) { return ToQRect(Zoomed(rect, zoom)); }
 
 }  // namespace
 

@@ -8,8 +8,6 @@
 #include <tuple>
 #include <utility>
 
-#include "window_layout.h"
-
 namespace cindral {
 
 qreal ZoomOf(const QWidget& widget) {
@@ -17,9 +15,10 @@ qreal ZoomOf(const QWidget& widget) {
   return style ? style->zoom() : 1.0;
 }
 
+QRect ToQRect(const Rect& rect) { return QRect(rect.x, rect.y, rect.w, rect.h); }
+
 QRect Zoomed(const QRect& rect, qreal zoom) {
-  const Rect r = Zoomed(Rect{rect.x(), rect.y(), rect.width(), rect.height()}, zoom);
-  return QRect(r.x, r.y, r.w, r.h);
+  return ToQRect(Zoomed(Rect{rect.x(), rect.y(), rect.width(), rect.height()}, zoom));
 }
 
 QFont Zoomed(QFont font, qreal zoom) {

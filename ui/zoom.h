@@ -12,11 +12,16 @@
 #include <QProxyStyle>
 #include <QRect>
 
+#include "window_layout.h"
+
 namespace cindral {
 
 // How much larger than its layout a widget is drawn: its style's zoom, 1
 // for a widget that takes the application's style.
 qreal ZoomOf(const QWidget& widget);
+
+// A rectangle of the layout as the widgets take it.
+QRect ToQRect(const Rect& rect);
 
 // A rectangle of the 100 % picture at the zoom, its edges scaled and rounded
 // as the layout's are; the zoom's inverse takes it back to 100 %.

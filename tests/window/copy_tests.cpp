@@ -425,11 +425,7 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
     for (int i = 0; i < 300; ++i) window_->Act(events.Next());
     QVERIFY(playUntil([&](const cindral::CharacterSummary& s) { return !line(s, LineKind::Race).mark.empty(); }));
     window_->Act(cindral::TypeName(cindral::test::Repeat("Vault Dweller ", 40)));
-    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {},
-                      Find("Label48")->mapTo(window_.get(), QPoint(3, 3)));
-    auto* menu = window_->findChild<QMenu*>(QStringLiteral("windowMenu"));
-    QTRY_VERIFY(menu && menu->isVisible());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(Entry(menu, "printCharacter")).center());
+    ChooseFromMenu("printCharacter");
     preview = window_->findChild<QPrintPreviewDialog*>(QStringLiteral("printPreview"));
     QTRY_VERIFY(preview && preview->isVisible());
     PrintedPagesHold(*preview, Letters(cindral::test::Repeat("Vault Dweller ", 40).c_str()));
@@ -437,8 +433,6 @@ class CopyTests : public QObject, protected cindral::test::WindowDriver {
   }
 
  private:
-  static QAction* Entry(QMenu* menu, const char* name) { return menu->findChild<QAction*>(QLatin1String(name)); }
-
   // The preview printed on A4 and on Letter; `name` as its letters read on
   // the paper.
   void PrintedPagesHold(QPrintPreviewDialog& preview, const QString& name) {

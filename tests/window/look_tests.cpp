@@ -78,7 +78,6 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     return window_->grab(at.adjusted(-margin, -margin, margin, margin)).toImage().convertToFormat(QImage::Format_RGB32);
   }
   QImage Shown(const char* name, int margin = 0) { return Shown(Find(name), margin); }
-  // The middle of the box's square, in the window's picture of the box.
   // The tooltip the control shows when the mouse rests on it.
   QString Tip(QWidget* w) {
     const QPoint middle = w->rect().center();
@@ -86,6 +85,26 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QApplication::sendEvent(w, &help);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
   }
+  // The tooltip's own window, while one shows.
+  static QWidget* TipLabel() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->inherits("QTipLabel") && w->isVisible()) return w;
+    }
+    return nullptr;
+  }
+  // The window with the popups over it where they show, on grey.
+  QImage Picture(std::initializer_list<QWidget*> popups) {
+    QRect all(window_->mapToGlobal(QPoint()), window_->size());
+    for (QWidget* p : popups) all |= QRect(p->mapToGlobal(QPoint()), p->size());
+    QImage image(all.size() * scale_, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale_);
+    image.fill(Qt::darkGray);
+    QPainter painter(&image);
+    painter.drawPixmap(window_->mapToGlobal(QPoint()) - all.topLeft(), window_->grab());
+    for (QWidget* p : popups) painter.drawPixmap(p->mapToGlobal(QPoint()) - all.topLeft(), p->grab());
+    return image;
+  }
+  // The middle of the box's square, in the window's picture of the box.
   QRgb Face(const char* box) {
     auto* w = Find<cindral::SheetBox>(box);
     const QPoint middle = w->IndicatorRect().center();
@@ -387,22 +406,10 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     const QRect entry = list->visualRect(list->model()->index(0, 0));
     QHelpEvent rest(QEvent::ToolTip, entry.center(), list->viewport()->mapToGlobal(entry.center()));
     QApplication::sendEvent(list->viewport(), &rest);
-    QWidget* tip = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->inherits("QTipLabel") && w->isVisible()) tip = w;
-    }
+    QWidget* tip = TipLabel();
     QVERIFY(tip);
-    QRect all(window_->mapToGlobal(QPoint()), window_->size());
-    all |= QRect(list->window()->mapToGlobal(QPoint()), list->window()->size());
-    all |= QRect(tip->mapToGlobal(QPoint()), tip->size());
-    QImage image(all.size() * scale_, QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale_);
-    image.fill(Qt::darkGray);
-    QPainter painter(&image);
-    for (QWidget* w : {static_cast<QWidget*>(window_.get()), list->window(), tip})
-      painter.drawPixmap(w->mapToGlobal(QPoint()) - all.topLeft(), w->grab());
-    painter.end();
-    QVERIFY(image.save(dir.filePath(QStringLiteral("zoom-200-race-list-scale-%1.png").arg(scale_))));
+    QVERIFY(Picture({list->window(), tip})
+                .save(dir.filePath(QStringLiteral("zoom-200-race-list-scale-%1.png").arg(scale_))));
     combo->hidePopup();
   }
 
@@ -413,50 +420,33 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
   // where it shows.
   void writesPicturesOfTheExplanations() {
     const QDir dir(QStringLiteral(CINDRAL_LOOK_SCREENSHOT_DIR));
-    const auto picture = [&](std::initializer_list<QWidget*> popups) {
-      QRect all(window_->mapToGlobal(QPoint()), window_->size());
-      for (QWidget* p : popups) all |= QRect(p->mapToGlobal(QPoint()), p->size());
-      QImage image(all.size() * scale_, QImage::Format_RGB32);
-      image.setDevicePixelRatio(scale_);
-      image.fill(Qt::darkGray);
-      QPainter painter(&image);
-      painter.drawPixmap(window_->mapToGlobal(QPoint()) - all.topLeft(), window_->grab());
-      for (QWidget* p : popups) painter.drawPixmap(p->mapToGlobal(QPoint()) - all.topLeft(), p->grab());
-      return image;
-    };
     const auto file = [&](const char* what) {
       return dir.filePath(QStringLiteral("explanation-%1-scale-%2.png").arg(what).arg(scale_));
-    };
-    const auto tipLabel = [] {
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("QTipLabel") && w->isVisible()) return w;
-      }
-      return static_cast<QWidget*>(nullptr);
     };
     const QString gifted = Tip(Find("gifted"));
     for (const char* item :
          {"Traits Left 2 \u2192 1\nHit Points 30 \u2192 33", "Carry Wt. 150 \u2192 175", "First Aid 20% \u2192 14%"})
       QVERIFY2(gifted.contains(QString::fromUtf8(item)), qPrintable(gifted));
-    QVERIFY(picture({tipLabel()}).save(file("gifted")));
+    QVERIFY(Picture({TipLabel()}).save(file("gifted")));
     QVERIFY(Tip(Find("Label48"))
                 .contains(QStringLiteral("Hit Points 30 = 15 + 5 (ST 5) + 10 (2 \u00d7 EN 5)\nHIT POINTS")));
-    QVERIFY(picture({tipLabel()}).save(file("caption")));
+    QVERIFY(Picture({TipLabel()}).save(file("caption")));
     QCOMPARE(Tip(Find("Label19")), QStringLiteral("Not available to a Human"));  // a closed trait's caption
     QVERIFY(Tip(Find("gres")).contains(QStringLiteral("Gas Res. 0/0: picking Human set it, and no trait changes it.")));
-    QVERIFY(picture({tipLabel()}).save(file("gas-res")));
+    QVERIFY(Picture({TipLabel()}).save(file("gas-res")));
     Click("bruiser");
     QVERIFY(Tip(Find("ap")).contains(QStringLiteral("Action Pts. 5 = 7 (AG 5: 4\u20135 gives 7) \u2212 2 (Bruiser)")));
-    const QImage value = picture({tipLabel()});
+    const QImage value = Picture({TipLabel()});
     QVERIFY(value.save(file("value")));
     // The README's picture of the window: at scale 1, in few colours.
     if (scale_ == 1)
       QVERIFY(value.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
                   .save(dir.filePath("readme-window.png")));
     QVERIFY(Tip(Find("finesse")).contains(QStringLiteral("Crit. Chance 5% \u2192 15%")));
-    QVERIFY(picture({tipLabel()}).save(file("trait-box")));
+    QVERIFY(Picture({TipLabel()}).save(file("trait-box")));
     for (int i = 0; i < 3; ++i) Click("stplu");
     QVERIFY(Tip(Find("stplu")).contains(QStringLiteral("maximum")));
-    QVERIFY(picture({tipLabel()}).save(file("refused-plus")));
+    QVERIFY(Picture({TipLabel()}).save(file("refused-plus")));
 
     auto* combo = Find<QComboBox>("race");
     combo->showPopup();
@@ -466,14 +456,14 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QHelpEvent entry(QEvent::ToolTip, robot.center(), list->viewport()->mapToGlobal(robot.center()));
     QApplication::sendEvent(list->viewport(), &entry);
     QVERIFY(QToolTip::text().contains(QStringLiteral("Robot: starts with ST 7")));
-    const QRect tip(tipLabel()->mapToGlobal(QPoint()), tipLabel()->size());
+    const QRect tip(TipLabel()->mapToGlobal(QPoint()), TipLabel()->size());
     QVERIFY(!tip.intersects(QRect(list->window()->mapToGlobal(QPoint()), list->window()->size())));
-    QVERIFY(picture({list->window(), tipLabel()}).save(file("race-entry")));
+    QVERIFY(Picture({list->window(), TipLabel()}).save(file("race-entry")));
     combo->hidePopup();
 
     TypeRace(QStringLiteral("Robot"));
     QVERIFY(Tip(combo->lineEdit()).contains(QStringLiteral("still follow Human")));
-    QVERIFY(picture({tipLabel()}).save(file("typed-race")));
+    QVERIFY(Picture({TipLabel()}).save(file("typed-race")));
 
     // Shift+F1 on the "+", which the typed Robot's limits open again: what
     // the press would change, the Robot's Damage Res. with it, beside it.
@@ -485,7 +475,7 @@ class LookTests : public QObject, protected cindral::test::WindowDriver {
     QVERIFY(balloon && balloon->isVisible());
     QVERIFY(balloon->text().startsWith(QStringLiteral("ST 10 \u2192 11, ")));
     QVERIFY(balloon->text().contains(QStringLiteral("Damage Res. 0% \u2192 40%")));
-    QVERIFY(picture({balloon}).save(file("whats-this")));
+    QVERIFY(Picture({balloon}).save(file("whats-this")));
     QTest::keyClick(balloon, Qt::Key_Escape);
   }
 
